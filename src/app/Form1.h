@@ -1,0 +1,81 @@
+// The main window's logic: GameState, the window model, and the handlers and
+// procedures under their own names. Member functions are defined in the folder of the
+// subsystem that owns each. Handlers never throw; every file they read may be broken.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "app/GameState.h"
+#include "app/WindowModel.h"
+#include "platform/Platform.h"
+#include "platform/ProgramFolder.h"
+
+namespace quirn {
+
+class Form1 {
+public:
+    Form1(ProgramFolder folder, Platform& platform);
+
+    GameState state;
+    WindowModel model;
+
+    const ProgramFolder& folder() const { return folder_; }
+
+    // ---- Input as the window lets it through; false when refused (hidden, disabled).
+    bool pressSegment(int index, int button);
+    bool clickSquare(int index);
+    bool clickControl(ControlId id);
+    bool clickMenu(MenuId id);
+    bool chooseComboEntry(int index);
+    bool chooseFile(int index);
+    bool selectListEntry(int index);
+    bool setText(ControlId id, const std::string& text);
+    // A press at client position (x, y) in twips with a mouse button, routed to the
+    // front-most showing element.
+    bool pressAt(double x, double y, int button);
+
+    // ---- Start-up (app/)
+    void Form_Load();
+    void saver();
+
+    // ---- Board (board/)
+    void subsize();
+    void colorsub();
+    void Label1_MouseDown(int index, int button);
+    void countsub();
+    void checker();
+
+    // ---- Levels (levels/)
+    void readpuz(const std::string& relativePath);
+    void nextgame();
+    void missing();
+    void finale();
+    void victory();
+    void Command2_Click();
+
+    // ---- Texts held by the window's hidden stores.
+    const std::string& solutionText() const { return model[ControlId::Label2].caption; }
+    const std::string& clueText() const { return model[ControlId::Label3].caption; }
+    const std::string& extraText() const { return model[ControlId::Label4].caption; }
+    const std::string& markedText() const { return model[ControlId::Text1].caption; }
+
+    // Paths below the program folder.
+    std::string levelFolder() const;               // puzzles/<sizeClass>/
+    std::string seriesLevelFile(int number) const; // puzzles/<sizeClass>/game<N>.puz
+    void playSound(const std::string& file);       // "/setup/1.wav"
+    void message(const std::string& text);         // OK box titled "Quirn"
+
+private:
+    void emptyBoard(bool keepOutlines);
+    void readGameNumber();
+    void writeProgress(int number);
+
+    ProgramFolder folder_;
+    Platform& platform_;
+};
+
+// Colour text as a number, blanks around the digits ignored; anything else is black.
+std::uint32_t colourFromText(const std::string& text);
+
+} // namespace quirn
