@@ -3,6 +3,7 @@
 // subsystem that owns each. Handlers never throw; every file they read may be broken.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 
@@ -43,6 +44,7 @@ public:
     void subsize();
     void colorsub();
     void Label1_MouseDown(int index, int button);
+    void cell_Click(int index);
     void countsub();
     void checker();
 
@@ -66,7 +68,15 @@ public:
     void playSound(const std::string& file);       // "/setup/1.wav"
     void message(const std::string& text);         // OK box titled "Quirn"
 
+    // The window's Top on the screen, in twips, as it stands centred.
+    double windowTop() const;
+
+    // Level, settings and progress files are small; anything larger is not ours.
+    static constexpr std::size_t kSmallFileLimit = 1 << 20;
+
 private:
+    void loadThemePicture();
+    void setSizeChecks();
     void emptyBoard(bool keepOutlines);
     void readGameNumber();
     void writeProgress(int number);

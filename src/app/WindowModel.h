@@ -101,6 +101,9 @@ struct WindowModel {
     std::string caption;
     double width = 0;  // outer size, frame, caption bar and menu bar included
     double height = 0;
+    // The screen the window is centred on, in twips; a front end sets the real one.
+    double screenWidth = 28800;
+    double screenHeight = 16200;
     std::array<Control, kControlCount> controls;
     std::array<MenuItem, kMenuCount> menus;
     std::array<Segment, kSegmentCount> segments;

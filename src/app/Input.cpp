@@ -1,0 +1,94 @@
+#include "app/Form1.h"
+
+namespace quirn {
+
+// Input reaches a handler only the way the window would let it through: shown
+// segments, showing and enabled controls, usable menu items.
+
+bool Form1::pressSegment(int index, int button) {
+    if (index < 0 || index >= kSegmentCount || !model.segments[index].shown) return false;
+    Label1_MouseDown(index, button);
+    return true;
+}
+
+bool Form1::clickSquare(int index) {
+    if (index < 0 || index >= kSquareCount) return false;
+    cell_Click(index);
+    return true;
+}
+
+bool Form1::clickControl(ControlId id) {
+    if (!model.showing(id) || !model[id].enabled) return false;
+    switch (id) {
+    case ControlId::Command2: Command2_Click(); break;
+    default: break; // labels, pictures and boxes have no click of their own
+    }
+    return true;
+}
+
+bool Form1::clickMenu(MenuId id) {
+    if (!model.menuUsable(id)) return false;
+    switch (id) {
+    default: break; // menu titles open their menus and do nothing else
+    }
+    return true;
+}
+
+bool Form1::chooseComboEntry(int index) {
+    Control& combo = model[ControlId::Combo1];
+    if (!model.showing(ControlId::Combo1) || index < 0 ||
+        index >= static_cast<int>(combo.items.size()))
+        return false;
+    combo.selected = index;
+    combo.caption = combo.items[index];
+    return true;
+}
+
+bool Form1::chooseFile(int index) {
+    Control& files = model[ControlId::File1];
+    if (!model.showing(ControlId::File1) || index < 0 ||
+        index >= static_cast<int>(files.items.size()))
+        return false;
+    files.selected = index;
+    return true;
+}
+
+bool Form1::selectListEntry(int index) {
+    Control& list = model[ControlId::List1];
+    if (!model.showing(ControlId::List1) || index < 0 ||
+        index >= static_cast<int>(list.items.size()))
+        return false;
+    list.selected = index;
+    return true;
+}
+
+bool Form1::setText(ControlId id, const std::string& text) {
+    if (model[id].kind != ControlKind::TextBox || !model.showing(id) || !model[id].enabled)
+        return false;
+    model[id].caption = text;
+    return true;
+}
+
+bool Form1::pressAt(double x, double y, int button) {
+    const std::optional<HitTarget> hit = hitTest(model, x, y);
+    if (!hit) return false;
+    switch (hit->kind) {
+    case HitTarget::Kind::Segment: Label1_MouseDown(hit->index, button); return true;
+    case HitTarget::Kind::Square:
+        if (button == 1) cell_Click(hit->index);
+        return true;
+    case HitTarget::Kind::Control:
+        if (button != 1) return true;
+        if (!model[hit->control].enabled) return false;
+        if (model[hit->control].kind == ControlKind::Button) return clickControl(hit->control);
+        return true;
+    }
+    return false;
+}
+
+void Form1::cell_Click(int index) {
+    if (state.playMode != 1) return;
+    state.selectedCell = static_cast<std::int16_t>(index);
+}
+
+} // namespace quirn

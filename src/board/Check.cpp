@@ -1,0 +1,19 @@
+#include "app/Form1.h"
+#include "levels/LevelFile.h"
+
+namespace quirn {
+
+void Form1::countsub() {
+    state.bestPossible = static_cast<std::int16_t>(countSolutionSegments(solutionText()));
+    state.gameInProgress = true;
+}
+
+void Form1::checker() {
+    std::string marked;
+    for (int i = 0; i < kSegmentCount; ++i)
+        if (model.segments[i].marked) marked += std::to_string(i) + ",";
+    model[ControlId::Text1].caption = marked;
+    if (marked == solutionText() && state.playMode != 1) victory();
+}
+
+} // namespace quirn
