@@ -17,9 +17,13 @@ double latticeValue(std::int64_t ix, std::int64_t iy, std::uint32_t seed) {
 }
 
 // Quintic fade: no visible creases along the lattice lines.
-double fade(double t) { return t * t * t * (t * (t * 6 - 15) + 10); }
+double fade(double t) {
+    return t * t * t * (t * (t * 6 - 15) + 10);
+}
 
-double lerp(double a, double b, double t) { return a + (b - a) * t; }
+double lerp(double a, double b, double t) {
+    return a + (b - a) * t;
+}
 
 } // namespace
 

@@ -7,7 +7,7 @@
 namespace quirn::assets {
 
 class Random {
-public:
+  public:
     explicit Random(std::uint64_t seed) : state_(seed) {}
 
     std::uint64_t next() {
@@ -21,7 +21,7 @@ public:
     // Uniform in [-1, 1).
     double signedUnit() { return unit() * 2.0 - 1.0; }
 
-private:
+  private:
     std::uint64_t state_;
 };
 

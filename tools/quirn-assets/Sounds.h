@@ -1,10 +1,10 @@
 // The game's five sound effects, each made from fixed seeds.
 #pragma once
 
+#include "WavFile.h"
+
 #include <string>
 #include <vector>
-
-#include "WavFile.h"
 
 namespace quirn::assets {
 

@@ -1,10 +1,10 @@
 #include "Synth.h"
 
+#include "Random.h"
+
 #include <algorithm>
 #include <cmath>
 #include <numbers>
-
-#include "Random.h"
 
 namespace quirn::assets {
 namespace {
@@ -64,8 +64,8 @@ PcmSound Mix::render(double peak, double fadeIn, double fadeOut) const {
     for (std::size_t i = 0; i < bus_.size(); ++i) {
         const double t = static_cast<double>(i) / rate_;
         // The very first and last samples land exactly on zero.
-        const double edges = raisedCosine(t / fadeIn) *
-                             raisedCosine((total - t - 1.0 / rate_) / fadeOut);
+        const double edges =
+            raisedCosine(t / fadeIn) * raisedCosine((total - t - 1.0 / rate_) / fadeOut);
         const double v = std::clamp(bus_[i] * gain * edges, -1.0, 1.0);
         sound.samples.push_back(static_cast<std::int16_t>(std::lround(v * 32767.0)));
     }

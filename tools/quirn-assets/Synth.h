@@ -1,10 +1,10 @@
 // A tiny additive synthesiser: decaying tones and filtered noise bursts on a mix bus.
 #pragma once
 
+#include "WavFile.h"
+
 #include <cstdint>
 #include <vector>
-
-#include "WavFile.h"
 
 namespace quirn::assets {
 
@@ -25,7 +25,7 @@ struct Tone {
 };
 
 class Mix {
-public:
+  public:
     Mix(int sampleRate, double seconds);
 
     void addTone(const Tone& tone);
@@ -38,7 +38,7 @@ public:
     // the given seconds so neither end clicks, rounded to 16 bits.
     PcmSound render(double peak, double fadeIn, double fadeOut) const;
 
-private:
+  private:
     int rate_;
     std::vector<double> bus_;
 };

@@ -67,8 +67,7 @@ std::optional<WavInfo> parseWav(std::string_view bytes) {
             if (info.formatCode == 1 && info.channels == kChannels &&
                 info.bitsPerSample == kBitsPerSample) {
                 for (std::size_t i = 0; i + 1 < size; i += 2)
-                    info.samples.push_back(
-                        static_cast<std::int16_t>(getLe(bytes, body + i, 2)));
+                    info.samples.push_back(static_cast<std::int16_t>(getLe(bytes, body + i, 2)));
             }
             return info;
         }
