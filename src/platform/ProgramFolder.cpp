@@ -107,6 +107,10 @@ bool ProgramFolder::writeFile(const std::string& relative, const std::string& by
     const bool existed = fs::exists(target, ec);
     if (existed) {
         if (!fs::is_regular_file(target, ec)) return false;
+        // Permission bits count even for a user the system would let through.
+        const auto perms = fs::status(target, ec).permissions();
+        const auto writeBits = fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write;
+        if (ec || (perms & writeBits) == fs::perms::none) return false;
         if (::access(target.c_str(), W_OK) != 0) return false;
     }
     const fs::path folder = target.parent_path();
