@@ -56,6 +56,34 @@ public:
     void victory();
     void Command2_Click();
 
+    // ---- Size selection (app/)
+    void mnquick_Click();
+    void mnnorm_Click();
+    void mnuhard_Click();
+    void mnadv_Click();
+
+    // ---- Clearing, restarting and themes (board/)
+    void clear();
+    void Command3_Click();
+    void mnres_Click();
+    void mdef_Click();
+    void mnalt_Click();
+    void mnuwas_Click();
+    void mnugrey_Click();
+
+    // ---- Sound, start screen, help texts, version, web links (help/)
+    void mnsound_Click();
+    void mnstart_Click();
+    void Command4_Click();
+    void mrules_Click();
+    void mnread_Click();
+    void Command5_Click();
+    void mVer_Click();
+    void mnat_Click();
+    void msolweb_Click();
+    void mfor_Click();
+    void mweb_Click();
+
     // ---- Texts held by the window's hidden stores.
     const std::string& solutionText() const { return model[ControlId::Label2].caption; }
     const std::string& clueText() const { return model[ControlId::Label3].caption; }
@@ -79,6 +107,11 @@ private:
     void setSizeChecks();
     void emptyBoard(bool keepOutlines);
     void readGameNumber();
+    void chooseSize(const std::string& keyword);
+    void applyTheme(const std::string& picture, std::uint32_t line, std::uint32_t button,
+                    std::uint32_t text);
+    void showHelpFile(const std::string& file);
+    void openWebPage(const std::string& page, const std::string& failureText);
     void writeProgress(int number);
 
     ProgramFolder folder_;

@@ -21,6 +21,9 @@ bool Form1::clickControl(ControlId id) {
     if (!model.showing(id) || !model[id].enabled) return false;
     switch (id) {
     case ControlId::Command2: Command2_Click(); break;
+    case ControlId::Command3: Command3_Click(); break;
+    case ControlId::Command4: Command4_Click(); break;
+    case ControlId::Command5: Command5_Click(); break;
     default: break; // labels, pictures and boxes have no click of their own
     }
     return true;
@@ -29,7 +32,25 @@ bool Form1::clickControl(ControlId id) {
 bool Form1::clickMenu(MenuId id) {
     if (!model.menuUsable(id)) return false;
     switch (id) {
-    default: break; // menu titles open their menus and do nothing else
+    case MenuId::mnquick: mnquick_Click(); break;
+    case MenuId::mnnorm: mnnorm_Click(); break;
+    case MenuId::mnuhard: mnuhard_Click(); break;
+    case MenuId::mnadv: mnadv_Click(); break;
+    case MenuId::mnres: mnres_Click(); break;
+    case MenuId::mdef: mdef_Click(); break;
+    case MenuId::mnalt: mnalt_Click(); break;
+    case MenuId::mnuwas: mnuwas_Click(); break;
+    case MenuId::mnugrey: mnugrey_Click(); break;
+    case MenuId::mnsound: mnsound_Click(); break;
+    case MenuId::mnstart: mnstart_Click(); break;
+    case MenuId::mrules: mrules_Click(); break;
+    case MenuId::mnread: mnread_Click(); break;
+    case MenuId::mVer: mVer_Click(); break;
+    case MenuId::mnat: mnat_Click(); break;
+    case MenuId::msolweb: msolweb_Click(); break;
+    case MenuId::mfor: mfor_Click(); break;
+    case MenuId::mweb: mweb_Click(); break;
+    default: break; // titles open their menus; the rest come with their own features
     }
     return true;
 }
