@@ -1,12 +1,12 @@
 #include "app/ConfigFile.h"
 
+#include "platform/TextLines.h"
+
 #include <algorithm>
 #include <cctype>
 #include <cmath>
 #include <cstdlib>
 #include <vector>
-
-#include "platform/TextLines.h"
 
 namespace quirn {
 namespace {
@@ -41,7 +41,8 @@ std::optional<bool> parseBoolean(std::string_view text) {
 }
 
 void readConfig(std::optional<std::string_view> bytes, GameState& state) {
-    const std::vector<std::string> lines = bytes ? splitLines(*bytes, 6) : std::vector<std::string>{};
+    const std::vector<std::string> lines =
+        bytes ? splitLines(*bytes, 6) : std::vector<std::string>{};
     std::string* fields[] = {&state.sizeClass, &state.themePicture, &state.lineColour,
                              &state.buttonColour, &state.textColour};
     for (std::size_t i = 0; i < 5 && i < lines.size(); ++i) *fields[i] = lines[i];

@@ -1,11 +1,11 @@
 // quirn.cfg: six lines (size class, theme picture, three colours, sound on).
 #pragma once
 
+#include "app/GameState.h"
+
 #include <optional>
 #include <string>
 #include <string_view>
-
-#include "app/GameState.h"
 
 namespace quirn {
 

@@ -3,19 +3,19 @@
 // subsystem that owns each. Handlers never throw; every file they read may be broken.
 #pragma once
 
-#include <cstddef>
-#include <cstdint>
-#include <string>
-
 #include "app/GameState.h"
 #include "app/WindowModel.h"
 #include "platform/Platform.h"
 #include "platform/ProgramFolder.h"
 
+#include <cstddef>
+#include <cstdint>
+#include <string>
+
 namespace quirn {
 
 class Form1 {
-public:
+  public:
     Form1(ProgramFolder folder, Platform& platform);
 
     GameState state;
@@ -55,6 +55,33 @@ public:
     void finale();
     void victory();
     void Command2_Click();
+    void mskip_Click();
+    void mshows_Click();
+    void Command6_Click();
+    void Command7_Click();
+    void Command8_Click();
+    void closeskip();
+    void mnopen_Click();
+    void Combo1_Click();
+    void File1_Click();
+    void opener();
+    void Command9_Click();
+    void mrest_Click();
+
+    // ---- Editor (editor/)
+    void mcreate_Click();
+    void mnedit_Click();
+    void m0_Click();
+    void m1_Click();
+    void m2_Click();
+    void m3_Click();
+    void m4_Click();
+    void mclear_Click();
+    void Command1_Click();
+
+    // ---- Hints (hints/)
+    void mh1_Click();
+    void mh2_Click();
 
     // ---- Size selection (app/)
     void mnquick_Click();
@@ -102,7 +129,7 @@ public:
     // Level, settings and progress files are small; anything larger is not ours.
     static constexpr std::size_t kSmallFileLimit = 1 << 20;
 
-private:
+  private:
     void loadThemePicture();
     void setSizeChecks();
     void emptyBoard(bool keepOutlines);
@@ -111,6 +138,12 @@ private:
     void applyTheme(const std::string& picture, std::uint32_t line, std::uint32_t button,
                     std::uint32_t text);
     void showHelpFile(const std::string& file);
+    int revealSolution(bool (*passes)(const std::string&), int limit);
+    void raiseHintFactor();
+    std::string skippedFile() const;
+    void refreshFileList();
+    void showEditorControls();
+    void setSelectedClue(const char* clue);
     void openWebPage(const std::string& page, const std::string& failureText);
     void writeProgress(int number);
 

@@ -1,21 +1,25 @@
-#include <string>
-
 #include "app/ConfigFile.h"
 #include "app/Form1.h"
 #include "board/Lattice.h"
+
+#include <string>
 
 namespace quirn {
 
 Form1::Form1(ProgramFolder folder, Platform& platform)
     : folder_(std::move(folder)), platform_(platform) {}
 
-std::string Form1::levelFolder() const { return "puzzles/" + state.sizeClass + "/"; }
+std::string Form1::levelFolder() const {
+    return "puzzles/" + state.sizeClass + "/";
+}
 
 std::string Form1::seriesLevelFile(int number) const {
     return levelFolder() + "game" + std::to_string(number) + ".puz";
 }
 
-void Form1::playSound(const std::string& file) { platform_.playSound(folder_.resolve(file)); }
+void Form1::playSound(const std::string& file) {
+    platform_.playSound(folder_.resolve(file));
+}
 
 void Form1::message(const std::string& text) {
     platform_.messageBox(text, "Quirn", MessageButtons::Ok);
@@ -44,8 +48,8 @@ void Form1::Form_Load() {
     subsize();
     colorsub();
     state.hintFactor = 1;
-    model[ControlId::Combo1].items = {"Quick games:", "Normal games:", "Hard games:",
-                                      "Advanced games:"};
+    model[ControlId::Combo1].items = {
+        "Quick games:", "Normal games:", "Hard games:", "Advanced games:"};
     readGameNumber();
     missing();
     if (state.gameNumber == 1000) finale();
@@ -66,6 +70,8 @@ void Form1::Form_Load() {
     countsub();
 }
 
-double Form1::windowTop() const { return (model.screenHeight - model.height) / 2; }
+double Form1::windowTop() const {
+    return (model.screenHeight - model.height) / 2;
+}
 
 } // namespace quirn

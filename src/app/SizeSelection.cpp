@@ -15,9 +15,17 @@ void Form1::chooseSize(const std::string& keyword) {
     nextgame();
 }
 
-void Form1::mnquick_Click() { chooseSize("quick"); }
-void Form1::mnnorm_Click() { chooseSize("normal"); }
-void Form1::mnuhard_Click() { chooseSize("hard"); }
-void Form1::mnadv_Click() { chooseSize("advanced"); }
+void Form1::mnquick_Click() {
+    chooseSize("quick");
+}
+void Form1::mnnorm_Click() {
+    chooseSize("normal");
+}
+void Form1::mnuhard_Click() {
+    chooseSize("hard");
+}
+void Form1::mnadv_Click() {
+    chooseSize("advanced");
+}
 
 } // namespace quirn

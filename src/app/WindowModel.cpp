@@ -6,17 +6,17 @@ namespace quirn {
 namespace {
 
 constexpr std::array<std::string_view, kControlCount> kControlNames = {
-    "Picture2", "List1",    "Command6", "Command7", "Command8", "Label8", "Picture1",
-    "Command4", "Label6",   "Image2",   "Command3", "Command2", "Command5", "Picture3",
-    "Combo1",   "File1",    "Command9", "Text5",    "Text3",    "Command1", "Text2",
-    "Text1",    "Text6",    "Label5",   "Label4",   "Label3",   "Label2",   "Image1"};
+    "Picture2", "List1",  "Command6", "Command7", "Command8", "Label8",   "Picture1",
+    "Command4", "Label6", "Image2",   "Command3", "Command2", "Command5", "Picture3",
+    "Combo1",   "File1",  "Command9", "Text5",    "Text3",    "Command1", "Text2",
+    "Text1",    "Text6",  "Label5",   "Label4",   "Label3",   "Label2",   "Image1"};
 
 constexpr std::array<std::string_view, kMenuCount> kMenuNames = {
-    "mnnum", "m0",     "m1",    "m2",     "m3",     "m4",      "mclear", "mplay",
-    "mnquick", "mnnorm", "mnuhard", "mnadv", "mnopen", "mrest", "mtools", "mhints",
-    "mh1",   "mh2",    "mnres", "mskip",  "mnedit", "mcreate", "mopt",   "mncols",
-    "mdef",  "mnalt",  "mnuwas", "mnugrey", "mnsound", "mshows", "mnhelp", "mnstart",
-    "mrules", "mnat",  "mnread", "msolweb", "mfor",  "mweb",    "mVer"};
+    "mnnum",   "m0",     "m1",      "m2",      "m3",      "m4",      "mclear", "mplay",
+    "mnquick", "mnnorm", "mnuhard", "mnadv",   "mnopen",  "mrest",   "mtools", "mhints",
+    "mh1",     "mh2",    "mnres",   "mskip",   "mnedit",  "mcreate", "mopt",   "mncols",
+    "mdef",    "mnalt",  "mnuwas",  "mnugrey", "mnsound", "mshows",  "mnhelp", "mnstart",
+    "mrules",  "mnat",   "mnread",  "msolweb", "mfor",    "mweb",    "mVer"};
 
 const Font kSansBold975{"MS Sans Serif", 9.75, true};
 const Font kSansBold825{"MS Sans Serif", 8.25, true};
@@ -37,22 +37,29 @@ struct ControlSpec {
 constexpr ControlSpec kDesign[] = {
     {ControlId::Picture2, ControlKind::Panel, {}, -30, -30, 12645, 8505, "", false},
     {ControlId::List1, ControlKind::ListBox, ControlId::Picture2, 120, 240, 3705, 5820, "", true},
-    {ControlId::Command6, ControlKind::Button, ControlId::Picture2, 3930, 4770, 1695, 375, "Remove", true},
-    {ControlId::Command7, ControlKind::Button, ControlId::Picture2, 3930, 5250, 1695, 375, "Play Level", true},
-    {ControlId::Command8, ControlKind::Button, ControlId::Picture2, 3930, 5730, 1695, 375, "Okay", true},
+    {ControlId::Command6, ControlKind::Button, ControlId::Picture2, 3930, 4770, 1695, 375, "Remove",
+     true},
+    {ControlId::Command7, ControlKind::Button, ControlId::Picture2, 3930, 5250, 1695, 375,
+     "Play Level", true},
+    {ControlId::Command8, ControlKind::Button, ControlId::Picture2, 3930, 5730, 1695, 375, "Okay",
+     true},
     {ControlId::Label8, ControlKind::Label, ControlId::Picture2, 180, 6390, 4275, 375, "", true},
     {ControlId::Picture1, ControlKind::Panel, {}, -1590, 8310, 3825, 5055, "", false},
-    {ControlId::Command4, ControlKind::Button, ControlId::Picture1, 2880, 4560, 735, 375, "OK", true},
+    {ControlId::Command4, ControlKind::Button, ControlId::Picture1, 2880, 4560, 735, 375, "OK",
+     true},
     {ControlId::Label6, ControlKind::Label, ControlId::Picture1, 240, 4080, 3135, 735,
-     "Construct a complete loop using the clues showing how many sides of each square are used.", true},
+     "Construct a complete loop using the clues showing how many sides of each square are used.",
+     true},
     {ControlId::Image2, ControlKind::Picture, ControlId::Picture1, -30, 0, 3825, 5055, "", true},
     {ControlId::Command3, ControlKind::Button, {}, 9090, 7680, 1935, 495, "Clear All", true},
     {ControlId::Command2, ControlKind::Button, {}, 10140, 7740, 1935, 495, "Next Game!", true},
     {ControlId::Command5, ControlKind::Button, {}, 3480, 3810, 735, 375, "Close", false},
     {ControlId::Picture3, ControlKind::Panel, {}, 1560, 8490, 3855, 4875, "", false},
-    {ControlId::Combo1, ControlKind::ComboBox, ControlId::Picture3, 90, 90, 2445, 360, "Quick games:", true},
+    {ControlId::Combo1, ControlKind::ComboBox, ControlId::Picture3, 90, 90, 2445, 360,
+     "Quick games:", true},
     {ControlId::File1, ControlKind::FileList, ControlId::Picture3, 90, 540, 2445, 4110, "", true},
-    {ControlId::Command9, ControlKind::Button, ControlId::Picture3, 2640, 4260, 1035, 405, "Close", true},
+    {ControlId::Command9, ControlKind::Button, ControlId::Picture3, 2640, 4260, 1035, 405, "Close",
+     true},
     {ControlId::Text5, ControlKind::TextBox, {}, -690, 9570, 4335, 375, "Text5", true},
     {ControlId::Text3, ControlKind::TextBox, {}, 1920, 7620, 735, 495, "", false},
     {ControlId::Command1, ControlKind::Button, {}, 360, 7620, 1575, 495, "Save As #:", false},
@@ -73,9 +80,12 @@ struct MenuSpec {
 };
 
 constexpr MenuSpec kMenus[] = {
-    {MenuId::mnnum, {}, "Number"},        {MenuId::m0, MenuId::mnnum, "0"},
-    {MenuId::m1, MenuId::mnnum, "1"},     {MenuId::m2, MenuId::mnnum, "2"},
-    {MenuId::m3, MenuId::mnnum, "3"},     {MenuId::m4, MenuId::mnnum, "4"},
+    {MenuId::mnnum, {}, "Number"},
+    {MenuId::m0, MenuId::mnnum, "0"},
+    {MenuId::m1, MenuId::mnnum, "1"},
+    {MenuId::m2, MenuId::mnnum, "2"},
+    {MenuId::m3, MenuId::mnnum, "3"},
+    {MenuId::m4, MenuId::mnnum, "4"},
     {MenuId::mclear, MenuId::mnnum, "Clear"},
     {MenuId::mplay, {}, "Play"},
     {MenuId::mnquick, MenuId::mplay, "Quick Level"},
@@ -119,8 +129,9 @@ std::optional<MenuId> rootOf(const std::array<MenuItem, kMenuCount>& menus, Menu
 
 } // namespace
 
-WindowModel::WindowModel() : caption("Quirn Puzzle"), width(12975 + 2 * kFrameTwips),
-    height(11085 + kCaptionTwips + kMenuBarTwips + 2 * kFrameTwips) {
+WindowModel::WindowModel()
+    : caption("Quirn Puzzle"), width(12975 + 2 * kFrameTwips),
+      height(11085 + kCaptionTwips + kMenuBarTwips + 2 * kFrameTwips) {
     for (const ControlSpec& spec : kDesign) {
         Control& c = (*this)[spec.id];
         c.kind = spec.kind;
@@ -132,8 +143,10 @@ WindowModel::WindowModel() : caption("Quirn Puzzle"), width(12975 + 2 * kFrameTw
         c.caption = std::string(spec.caption);
         c.visible = spec.visible;
     }
-    for (ControlId panel : {ControlId::Picture2, ControlId::Picture3}) (*this)[panel].backColor = kBlack;
-    for (ControlId box : {ControlId::List1, ControlId::Combo1, ControlId::File1, ControlId::Text6}) {
+    for (ControlId panel : {ControlId::Picture2, ControlId::Picture3})
+        (*this)[panel].backColor = kBlack;
+    for (ControlId box :
+         {ControlId::List1, ControlId::Combo1, ControlId::File1, ControlId::Text6}) {
         (*this)[box].foreColor = kWhite;
         (*this)[box].backColor = kBlack;
         (*this)[box].font = kSansBold975;
@@ -189,8 +202,12 @@ std::array<bool, kSegmentCount> WindowModel::shownSegments() const {
     return shown;
 }
 
-std::string_view controlName(ControlId id) { return kControlNames[static_cast<int>(id)]; }
-std::string_view menuName(MenuId id) { return kMenuNames[static_cast<int>(id)]; }
+std::string_view controlName(ControlId id) {
+    return kControlNames[static_cast<int>(id)];
+}
+std::string_view menuName(MenuId id) {
+    return kMenuNames[static_cast<int>(id)];
+}
 
 std::optional<ControlId> controlByName(std::string_view name) {
     for (int i = 0; i < kControlCount; ++i)
@@ -218,7 +235,9 @@ std::vector<MenuId> menuChildren(std::optional<MenuId> parent) {
     return out;
 }
 
-double clientWidth(const WindowModel& model) { return model.width - 2 * kFrameTwips; }
+double clientWidth(const WindowModel& model) {
+    return model.width - 2 * kFrameTwips;
+}
 double clientHeight(const WindowModel& model) {
     return model.height - kCaptionTwips - kMenuBarTwips - 2 * kFrameTwips;
 }
@@ -260,7 +279,8 @@ std::optional<HitTarget> hitTest(const WindowModel& model, double x, double y) {
     if (auto hit = hitAmong(model, 0, board, x, y)) return hit;
     if (auto segment = segmentAt(x, y, model.shownSegments()))
         return HitTarget{HitTarget::Kind::Segment, ControlId::Image1, *segment};
-    if (auto square = squareAt(x, y)) return HitTarget{HitTarget::Kind::Square, ControlId::Image1, *square};
+    if (auto square = squareAt(x, y))
+        return HitTarget{HitTarget::Kind::Square, ControlId::Image1, *square};
     return hitAmong(model, board, kControlCount, x, y);
 }
 

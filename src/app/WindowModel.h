@@ -3,14 +3,14 @@
 // Positions and sizes are in twips; colours are 0x00BBGGRR or a system colour.
 #pragma once
 
+#include "board/Lattice.h"
+
 #include <array>
 #include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
-
-#include "board/Lattice.h"
 
 namespace quirn {
 
@@ -19,13 +19,35 @@ inline constexpr std::uint32_t kSystemWindowText = 0x80000008;
 
 // Controls in the window's front-to-back order; a panel's children follow the panel.
 enum class ControlId {
-    Picture2, List1, Command6, Command7, Command8, Label8, // skipped-games panel
-    Picture1, Command4, Label6, Image2,                     // start screen
-    Command3, Command2, Command5,
-    Picture3, Combo1, File1, Command9, // open-from-disk panel
-    Text5, Text3, Command1, Text2, Text1, Text6,
+    Picture2,
+    List1,
+    Command6,
+    Command7,
+    Command8,
+    Label8, // skipped-games panel
+    Picture1,
+    Command4,
+    Label6,
+    Image2, // start screen
+    Command3,
+    Command2,
+    Command5,
+    Picture3,
+    Combo1,
+    File1,
+    Command9, // open-from-disk panel
+    Text5,
+    Text3,
+    Command1,
+    Text2,
+    Text1,
+    Text6,
     // The edge segments, then the clue squares, lie here in the stacking order.
-    Label5, Label4, Label3, Label2, Image1,
+    Label5,
+    Label4,
+    Label3,
+    Label2,
+    Image1,
     Count
 };
 inline constexpr int kControlCount = static_cast<int>(ControlId::Count);
@@ -66,11 +88,45 @@ struct Control {
 };
 
 enum class MenuId {
-    mnnum, m0, m1, m2, m3, m4, mclear,
-    mplay, mnquick, mnnorm, mnuhard, mnadv, mnopen, mrest,
-    mtools, mhints, mh1, mh2, mnres, mskip, mnedit, mcreate,
-    mopt, mncols, mdef, mnalt, mnuwas, mnugrey, mnsound, mshows,
-    mnhelp, mnstart, mrules, mnat, mnread, msolweb, mfor, mweb, mVer,
+    mnnum,
+    m0,
+    m1,
+    m2,
+    m3,
+    m4,
+    mclear,
+    mplay,
+    mnquick,
+    mnnorm,
+    mnuhard,
+    mnadv,
+    mnopen,
+    mrest,
+    mtools,
+    mhints,
+    mh1,
+    mh2,
+    mnres,
+    mskip,
+    mnedit,
+    mcreate,
+    mopt,
+    mncols,
+    mdef,
+    mnalt,
+    mnuwas,
+    mnugrey,
+    mnsound,
+    mshows,
+    mnhelp,
+    mnstart,
+    mrules,
+    mnat,
+    mnread,
+    msolweb,
+    mfor,
+    mweb,
+    mVer,
     Count
 };
 inline constexpr int kMenuCount = static_cast<int>(MenuId::Count);
@@ -99,7 +155,7 @@ struct WindowModel {
     WindowModel(); // the design state
 
     std::string caption;
-    double width = 0;  // outer size, frame, caption bar and menu bar included
+    double width = 0; // outer size, frame, caption bar and menu bar included
     double height = 0;
     // The screen the window is centred on, in twips; a front end sets the real one.
     double screenWidth = 28800;

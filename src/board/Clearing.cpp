@@ -7,7 +7,9 @@ void Form1::clear() {
     for (Segment& segment : model.segments) segment.marked = false;
 }
 
-void Form1::Command3_Click() { clear(); }
+void Form1::Command3_Click() {
+    clear();
+}
 
 // Moves and hint penalty stay: a restarted level is scored with everything spent on it.
 void Form1::mnres_Click() {

@@ -139,20 +139,28 @@ std::optional<SizeClass> sizeClassFromKeyword(std::string_view keyword) {
 
 std::string_view keywordOf(SizeClass size) {
     switch (size) {
-    case SizeClass::Quick: return "quick";
-    case SizeClass::Normal: return "normal";
-    case SizeClass::Hard: return "hard";
-    case SizeClass::Advanced: return "advanced";
+    case SizeClass::Quick:
+        return "quick";
+    case SizeClass::Normal:
+        return "normal";
+    case SizeClass::Hard:
+        return "hard";
+    case SizeClass::Advanced:
+        return "advanced";
     }
     return "";
 }
 
 BlockShape blockShape(SizeClass size) {
     switch (size) {
-    case SizeClass::Quick: return {5, 5};
-    case SizeClass::Normal: return {6, 6};
-    case SizeClass::Hard: return {7, 7};
-    case SizeClass::Advanced: return {7, 12};
+    case SizeClass::Quick:
+        return {5, 5};
+    case SizeClass::Normal:
+        return {6, 6};
+    case SizeClass::Hard:
+        return {7, 7};
+    case SizeClass::Advanced:
+        return {7, 12};
     }
     return {};
 }
@@ -184,7 +192,9 @@ std::vector<int> blockSegments(SizeClass size) {
     return out;
 }
 
-const std::array<int, kSegmentCount>& segmentsFrontToBack() { return inverse().frontToBack; }
+const std::array<int, kSegmentCount>& segmentsFrontToBack() {
+    return inverse().frontToBack;
+}
 
 std::optional<int> segmentAt(double x, double y, const std::array<bool, kSegmentCount>& shown) {
     for (int segment : segmentsFrontToBack())

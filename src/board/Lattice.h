@@ -70,7 +70,7 @@ Rect segmentRect(int segment);
 
 enum class SizeClass { Quick, Normal, Hard, Advanced };
 inline constexpr std::array<SizeClass, 4> kAllSizeClasses{SizeClass::Quick, SizeClass::Normal,
-                                                         SizeClass::Hard, SizeClass::Advanced};
+                                                          SizeClass::Hard, SizeClass::Advanced};
 
 // Exact, case-sensitive: "Quick" selects nothing.
 std::optional<SizeClass> sizeClassFromKeyword(std::string_view keyword);

@@ -1,8 +1,8 @@
-#include <algorithm>
-#include <cctype>
-
 #include "app/Form1.h"
 #include "board/Lattice.h"
+
+#include <algorithm>
+#include <cctype>
 
 namespace quirn {
 namespace {
@@ -18,10 +18,14 @@ struct ClassLayout {
 // Window size and button row per size class.
 ClassLayout layoutOf(SizeClass size) {
     switch (size) {
-    case SizeClass::Quick: return {5850, 5850, 7440, 3480, 5810, 3480, 5810, 5810, 5810};
-    case SizeClass::Normal: return {6810, 6810, 8430, 4440, 6770, 4440, 6770, 6770, 6770};
-    case SizeClass::Hard: return {7725, 7725, 9165, 5420, 7700, 5420, 7730, 7730, 7700};
-    case SizeClass::Advanced: return {12630, 12585, 9165, 10200, 7730, 10200, 7730, 7730, 7730};
+    case SizeClass::Quick:
+        return {5850, 5850, 7440, 3480, 5810, 3480, 5810, 5810, 5810};
+    case SizeClass::Normal:
+        return {6810, 6810, 8430, 4440, 6770, 4440, 6770, 6770, 6770};
+    case SizeClass::Hard:
+        return {7725, 7725, 9165, 5420, 7700, 5420, 7730, 7730, 7700};
+    case SizeClass::Advanced:
+        return {12630, 12585, 9165, 10200, 7730, 10200, 7730, 7730, 7730};
     }
     return {};
 }

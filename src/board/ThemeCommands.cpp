@@ -16,9 +16,17 @@ void Form1::applyTheme(const std::string& picture, std::uint32_t line, std::uint
     colorsub();
 }
 
-void Form1::mdef_Click() { applyTheme("red.jpg", 0x00FFFF, 0x0000C0, 0xFFFFFF); }
-void Form1::mnalt_Click() { applyTheme("blue.jpg", 0xFFFFFF, 0xFF0000, 0xFFFFFF); }
-void Form1::mnuwas_Click() { applyTheme("wash.jpg", 0xFFFFFF, 0xFF0000, 0xFFFFFF); }
-void Form1::mnugrey_Click() { applyTheme("Mono.jpg", 0x808080, 0x000000, 0x595959); }
+void Form1::mdef_Click() {
+    applyTheme("red.jpg", 0x00FFFF, 0x0000C0, 0xFFFFFF);
+}
+void Form1::mnalt_Click() {
+    applyTheme("blue.jpg", 0xFFFFFF, 0xFF0000, 0xFFFFFF);
+}
+void Form1::mnuwas_Click() {
+    applyTheme("wash.jpg", 0xFFFFFF, 0xFF0000, 0xFFFFFF);
+}
+void Form1::mnugrey_Click() {
+    applyTheme("Mono.jpg", 0x808080, 0x000000, 0x595959);
+}
 
 } // namespace quirn

@@ -1,7 +1,7 @@
+#include "app/Form1.h"
+
 #include <cmath>
 #include <cstdlib>
-
-#include "app/Form1.h"
 
 namespace quirn {
 

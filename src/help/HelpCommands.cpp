@@ -1,5 +1,5 @@
 #include "app/Form1.h"
-#include "help/HelpText.h"
+#include "platform/CommaFields.h"
 
 namespace quirn {
 
@@ -16,8 +16,12 @@ void Form1::showHelpFile(const std::string& file) {
         model[ControlId::Text6].caption = helpViewerText(*bytes);
 }
 
-void Form1::mrules_Click() { showHelpFile("rules.txt"); }
-void Form1::mnread_Click() { showHelpFile("creating.txt"); }
+void Form1::mrules_Click() {
+    showHelpFile("rules.txt");
+}
+void Form1::mnread_Click() {
+    showHelpFile("creating.txt");
+}
 
 void Form1::Command5_Click() {
     model[ControlId::Text6].visible = false;
@@ -25,6 +29,8 @@ void Form1::Command5_Click() {
     model[ControlId::Command2].visible = true;
 }
 
-void Form1::mVer_Click() { message("Version 0.9d"); }
+void Form1::mVer_Click() {
+    message("Version 0.9d");
+}
 
 } // namespace quirn

@@ -2,8 +2,12 @@
 
 namespace quirn {
 
-void Form1::mnstart_Click() { model[ControlId::Picture1].visible = true; }
+void Form1::mnstart_Click() {
+    model[ControlId::Picture1].visible = true;
+}
 
-void Form1::Command4_Click() { model[ControlId::Picture1].visible = false; }
+void Form1::Command4_Click() {
+    model[ControlId::Picture1].visible = false;
+}
 
 } // namespace quirn

@@ -1,8 +1,8 @@
 #include "levels/LevelFile.h"
 
-#include <charconv>
-
 #include "platform/TextLines.h"
+
+#include <charconv>
 
 namespace quirn {
 

@@ -1,13 +1,13 @@
 // The four-line level file: solution, clues, a free third line, the success message.
 #pragma once
 
+#include "board/Lattice.h"
+
 #include <array>
 #include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
-
-#include "board/Lattice.h"
 
 namespace quirn {
 

@@ -59,6 +59,8 @@ void Form1::finale() {
     writeProgress(4);
 }
 
-void Form1::Command2_Click() { nextgame(); }
+void Form1::Command2_Click() {
+    nextgame();
+}
 
 } // namespace quirn

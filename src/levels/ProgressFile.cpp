@@ -26,7 +26,9 @@ std::string formatProgress(int number) {
     return (number < 0 ? "" : " ") + std::to_string(number) + " \r\n";
 }
 
-std::string seriesFileName(int number) { return "game" + std::to_string(number) + ".puz"; }
+std::string seriesFileName(int number) {
+    return "game" + std::to_string(number) + ".puz";
+}
 
 std::set<int> seriesNumbers(const std::vector<std::string>& fileNames) {
     std::set<int> numbers;

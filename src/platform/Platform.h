@@ -12,7 +12,7 @@ enum class MessageButtons { Ok, YesNo };
 enum class MessageAnswer { Ok, Yes, No };
 
 class Platform {
-public:
+  public:
     virtual ~Platform() = default;
 
     virtual MessageAnswer messageBox(const std::string& text, const std::string& title,

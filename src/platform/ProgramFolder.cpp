@@ -48,7 +48,7 @@ std::optional<std::string> findEntry(const fs::path& folder, const std::string& 
 
 bool isPlainFile(const fs::path& path) {
     std::error_code ec;
-    return fs::is_regular_file(path, ec);
+    return !path.empty() && fs::is_regular_file(path, ec);
 }
 
 } // namespace
@@ -59,10 +59,10 @@ fs::path ProgramFolder::resolve(const std::string& relative) const {
     fs::path path = root_;
     bool matching = true;
     for (const std::string& part : splitComponents(relative)) {
-        if (part == "." || part == "..") {
-            path /= part;
-            continue;
-        }
+        if (part == ".") continue;
+        // Nothing the game names may lead out of its folder (a level name from a
+        // player's file, say).
+        if (part == "..") return {};
         if (matching) {
             if (auto entry = findEntry(path, part)) {
                 path /= *entry;
@@ -98,6 +98,7 @@ std::optional<std::string> ProgramFolder::readFile(const std::string& relative,
 bool ProgramFolder::writeFile(const std::string& relative, const std::string& bytes) const {
     std::error_code ec;
     fs::path target = resolve(relative);
+    if (target.empty()) return false;
     // Write through a link to the file it names, so the link stays a link.
     for (int hops = 0; hops < 16 && fs::is_symlink(target, ec); ++hops) {
         fs::path next = fs::read_symlink(target, ec);
@@ -109,7 +110,8 @@ bool ProgramFolder::writeFile(const std::string& relative, const std::string& by
         if (!fs::is_regular_file(target, ec)) return false;
         // Permission bits count even for a user the system would let through.
         const auto perms = fs::status(target, ec).permissions();
-        const auto writeBits = fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write;
+        const auto writeBits =
+            fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write;
         if (ec || (perms & writeBits) == fs::perms::none) return false;
         if (::access(target.c_str(), W_OK) != 0) return false;
     }
@@ -144,9 +146,10 @@ bool ProgramFolder::writeFile(const std::string& relative, const std::string& by
 
 std::vector<std::string> ProgramFolder::listFiles(const std::string& relativeFolder) const {
     std::vector<std::string> names;
+    const fs::path folder = resolve(relativeFolder);
+    if (folder.empty()) return names;
     std::error_code ec;
-    for (fs::directory_iterator it(resolve(relativeFolder), ec), end; !ec && it != end;
-         it.increment(ec)) {
+    for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
         if (isPlainFile(it->path())) names.push_back(it->path().filename().string());
     }
     std::sort(names.begin(), names.end());

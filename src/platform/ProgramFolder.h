@@ -12,13 +12,14 @@
 namespace quirn {
 
 class ProgramFolder {
-public:
+  public:
     explicit ProgramFolder(std::filesystem::path root);
 
     const std::filesystem::path& root() const { return root_; }
 
     // relative is split at '/' and '\'. Existing components resolve to their on-disk
     // spelling; the first missing one and everything after it are kept as given.
+    // A path with a ".." component gives the empty path, which names no file.
     std::filesystem::path resolve(const std::string& relative) const;
 
     // A plain file (or a link to one) exists under that name.
@@ -42,7 +43,7 @@ public:
 
     static constexpr std::size_t kDefaultReadLimit = 1 << 20;
 
-private:
+  private:
     std::filesystem::path root_;
 };
 

@@ -1,8 +1,9 @@
-#include <gtest/gtest.h>
-
 #include "app/ConfigFile.h"
+
 #include "app/Form1.h"
 #include "support/Levels.h"
+
+#include <gtest/gtest.h>
 
 namespace quirn {
 namespace {
@@ -20,7 +21,8 @@ TEST(ConfigFile, Reading) {
         {"empty file", std::string(), false, "", "", "", true},
         {"full file", test::config("normal"), false, "normal", "red.jpg", "65535", true},
         {"False", test::config("hard", "False"), true, "hard", "red.jpg", "65535", false},
-        {"false in lower case", test::config("hard", "false"), true, "hard", "red.jpg", "65535", false},
+        {"false in lower case", test::config("hard", "false"), true, "hard", "red.jpg", "65535",
+         false},
         {"empty sixth line", test::config("hard", ""), false, "hard", "red.jpg", "65535", true},
         {"number 0", test::config("hard", "0"), true, "hard", "red.jpg", "65535", false},
         {"number -1", test::config("hard", "-1"), false, "hard", "red.jpg", "65535", true},
@@ -65,16 +67,17 @@ TEST(ConfigFile, ColourText) {
         const char* text;
         std::uint32_t colour;
     };
-    for (const Case& c : {Case{"65535", 65535}, Case{" 192 ", 192}, Case{"16777215", 0xFFFFFF},
-                          Case{"", 0}, Case{"red", 0}, Case{"12abc", 0}, Case{"-5", 0},
-                          Case{"0x10", 0}, Case{"99999999999", 0}, Case{"1e3", 1000},
-                          Case{"2147483653", 0x80000005}})
+    for (const Case& c :
+         {Case{"65535", 65535}, Case{" 192 ", 192}, Case{"16777215", 0xFFFFFF}, Case{"", 0},
+          Case{"red", 0}, Case{"12abc", 0}, Case{"-5", 0}, Case{"0x10", 0}, Case{"99999999999", 0},
+          Case{"1e3", 1000}, Case{"2147483653", 0x80000005}})
         EXPECT_EQ(colourFromText(c.text), c.colour) << c.text;
 }
 
 TEST(ConfigFile, SaverRewritesAllSixLinesAndTheChecks) {
     test::Game game;
-    game.folder.write("quirn.cfg", "hard\r\nMono.jpg\r\n 8421504 \r\n0\r\n5855577\r\nFalse\r\nextra\r\n");
+    game.folder.write("quirn.cfg",
+                      "hard\r\nMono.jpg\r\n 8421504 \r\n0\r\n5855577\r\nFalse\r\nextra\r\n");
     game.start();
     EXPECT_TRUE(game->model[MenuId::mnuhard].checked);
     EXPECT_FALSE(game->model[MenuId::mnquick].checked);
@@ -82,7 +85,8 @@ TEST(ConfigFile, SaverRewritesAllSixLinesAndTheChecks) {
     game->state.soundOn = true;
     game->state.sizeClass = "quick";
     game->saver();
-    EXPECT_EQ(game.folder.read("quirn.cfg"), "quick\r\nMono.jpg\r\n 8421504 \r\n0\r\n5855577\r\nTrue\r\n");
+    EXPECT_EQ(game.folder.read("quirn.cfg"),
+              "quick\r\nMono.jpg\r\n 8421504 \r\n0\r\n5855577\r\nTrue\r\n");
     EXPECT_TRUE(game->model[MenuId::mnsound].checked);
     EXPECT_TRUE(game->model[MenuId::mnquick].checked);
     EXPECT_FALSE(game->model[MenuId::mnuhard].checked);

@@ -1,6 +1,6 @@
-#include <gtest/gtest.h>
-
 #include "support/Levels.h"
+
+#include <gtest/gtest.h>
 
 namespace quirn {
 namespace {
@@ -45,7 +45,8 @@ TEST(Themes, RecolourAndRemember) {
     EXPECT_EQ(f.model.squares[10].textColour, 0x595959u);
     EXPECT_EQ(f.model[ControlId::Command2].backColor, 0u);
     EXPECT_EQ(f.state.moveCount, 1);
-    EXPECT_EQ(game.folder.read("quirn.cfg"), "quick\r\nMono.jpg\r\n8421504\r\n0\r\n5855577\r\nTrue\r\n");
+    EXPECT_EQ(game.folder.read("quirn.cfg"),
+              "quick\r\nMono.jpg\r\n8421504\r\n0\r\n5855577\r\nTrue\r\n");
     f.clickMenu(MenuId::mnalt); // blue.jpg is missing: the window's own picture shows
     EXPECT_EQ(f.model[ControlId::Image1].picture, "");
     EXPECT_EQ(f.state.lineColour, "16777215");

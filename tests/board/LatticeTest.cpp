@@ -1,9 +1,8 @@
-#include <gtest/gtest.h>
+#include "board/Lattice.h"
 
 #include <algorithm>
+#include <gtest/gtest.h>
 #include <set>
-
-#include "board/Lattice.h"
 
 namespace quirn {
 namespace {
@@ -53,9 +52,11 @@ TEST(Lattice, Geometry) {
     EXPECT_EQ(squareRect(0), (Rect{600, 720, 735, 735}));
     EXPECT_EQ(squareRect(squareIndex(6, 11)), (Rect{600 + 960 * 11, 720 + 960 * 6, 735, 735}));
     EXPECT_EQ(segmentRect(23), (Rect{360, 480, 1215, 255}));
-    EXPECT_EQ(segmentRect(horizontalSegment(7, 11)), (Rect{360 + 960 * 11, 480 + 960 * 7, 1215, 255}));
+    EXPECT_EQ(segmentRect(horizontalSegment(7, 11)),
+              (Rect{360 + 960 * 11, 480 + 960 * 7, 1215, 255}));
     EXPECT_EQ(segmentRect(17), (Rect{360, 480, 255, 1215}));
-    EXPECT_EQ(segmentRect(verticalSegment(6, 12)), (Rect{360 + 960 * 12, 480 + 960 * 6, 255, 1215}));
+    EXPECT_EQ(segmentRect(verticalSegment(6, 12)),
+              (Rect{360 + 960 * 12, 480 + 960 * 6, 255, 1215}));
 }
 
 TEST(Lattice, BlocksOfTheFourClasses) {

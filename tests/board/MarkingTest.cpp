@@ -1,6 +1,6 @@
-#include <gtest/gtest.h>
-
 #include "support/Levels.h"
+
+#include <gtest/gtest.h>
 
 namespace quirn {
 namespace {
@@ -74,9 +74,8 @@ TEST(Check, CountSolutionSegments) {
         const char* solution;
         int count;
     };
-    for (const Case& c : {Case{"12,13,14,17,21,23,", 6}, Case{"12,13,14,17,21,23", 6},
-                          Case{"", 0}, Case{"5", 1}, Case{",", 1}, Case{"3,", 1},
-                          Case{"1,,2,", 3}}) {
+    for (const Case& c : {Case{"12,13,14,17,21,23,", 6}, Case{"12,13,14,17,21,23", 6}, Case{"", 0},
+                          Case{"5", 1}, Case{",", 1}, Case{"3,", 1}, Case{"1,,2,", 3}}) {
         Game game;
         game->model[ControlId::Label2].caption = c.solution;
         game->state.gameInProgress = false;
@@ -101,9 +100,13 @@ TEST(Check, VictoryExamples) {
     const WinCase cases[] = {
         {"perfect", {23, 12, 13, 14, 17, 21}, 1, "Well done! - A Perfect Score!"},
         {"any order", {21, 17, 14, 13, 12, 23}, 1, "Well done! - A Perfect Score!"},
-        {"extra presses", {23, 12, 30, 30, 13, 14, 17, 21}, 1,
+        {"extra presses",
+         {23, 12, 30, 30, 13, 14, 17, 21},
+         1,
          "Well done! - Game: 1 - Score: 8  (The best possible was: 6)"},
-        {"one hint taken", {23, 12, 13, 14, 17, 21}, 2,
+        {"one hint taken",
+         {23, 12, 13, 14, 17, 21},
+         2,
          "Well done! - Game: 1 - Score: 12  (The best possible was: 6)"},
         {"an extra segment prevents it", {30, 23, 12, 13, 14, 17, 21}, 1, ""},
         {"not complete", {23, 12, 13, 14, 17}, 1, ""},
@@ -169,9 +172,11 @@ TEST(Check, LevelFromDiskWinsWithoutProgress) {
         game->state.playMode = 2;
         game->model[ControlId::Label5].caption = c.status;
         for (int i : {30, 30, 23, 12, 13, 14, 17, 21}) game->Label1_MouseDown(i, 1);
-        EXPECT_EQ(game.folder.read("puzzles/quick/level.dat"), c.writesProgress ? " 2 \r\n" : " 1 \r\n");
+        EXPECT_EQ(game.folder.read("puzzles/quick/level.dat"),
+                  c.writesProgress ? " 2 \r\n" : " 1 \r\n");
         EXPECT_EQ(game->model[ControlId::Label5].caption,
-                  std::string("Well done! - ") + c.status + " - Score: 8  (The best possible was: 6)");
+                  std::string("Well done! - ") + c.status +
+                      " - Score: 8  (The best possible was: 6)");
         EXPECT_FALSE(game->model[ControlId::Command2].enabled);
     }
 }

@@ -1,7 +1,7 @@
-#include <gtest/gtest.h>
-
-#include "help/HelpText.h"
+#include "platform/CommaFields.h"
 #include "support/Levels.h"
+
+#include <gtest/gtest.h>
 
 namespace quirn {
 namespace {
@@ -17,9 +17,11 @@ TEST(HelpText, FieldsBecomeLines) {
     };
     const Case cases[] = {
         {"plain lines", "Rules\r\nDraw a loop\r\n", {"Rules", "Draw a loop"}},
-        {"a comma splits a line", "Left click draws, right click marks\r\n",
+        {"a comma splits a line",
+         "Left click draws, right click marks\r\n",
          {"Left click draws", "right click marks"}},
-        {"quotes keep commas", "\"Left click draws, right click marks\"\r\n",
+        {"quotes keep commas",
+         "\"Left click draws, right click marks\"\r\n",
          {"Left click draws, right click marks"}},
         {"empty line", "a\r\n\r\nb\r\n", {"a", "", "b"}},
         {"numbers lose their zeros", "007\r\n1.50\r\n-2\r\n", {"7", "1.5", "-2"}},
@@ -30,7 +32,7 @@ TEST(HelpText, FieldsBecomeLines) {
         {"trailing comma", "a,\r\nb", {"a", "", "b"}},
         {"empty file", "", {}},
     };
-    for (const Case& c : cases) EXPECT_EQ(readHelpFields(c.bytes), c.fields) << c.what;
+    for (const Case& c : cases) EXPECT_EQ(readCommaFields(c.bytes, true), c.fields) << c.what;
     EXPECT_EQ(helpViewerText("one, two\r\n"), "one\r\ntwo\r\n");
 }
 

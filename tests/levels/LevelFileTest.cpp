@@ -1,8 +1,7 @@
-#include <gtest/gtest.h>
-
-#include <map>
-
 #include "levels/LevelFile.h"
+
+#include <gtest/gtest.h>
+#include <map>
 
 namespace quirn {
 namespace {
@@ -23,9 +22,12 @@ TEST(LevelFile, ClueParsing) {
         Clues clues;
     };
     const Case cases[] = {
-        {"worked example", ",0-3,1-3,2-1,5-1,6-1,", {{0, "3"}, {1, "3"}, {2, "1"}, {5, "1"}, {6, "1"}}},
+        {"worked example",
+         ",0-3,1-3,2-1,5-1,6-1,",
+         {{0, "3"}, {1, "3"}, {2, "1"}, {5, "1"}, {6, "1"}}},
         {"two-digit index is not read as one digit", ",12-3,", {{12, "3"}}},
-        {"order does not matter", ",6-1,5-1,2-1,1-3,0-3,",
+        {"order does not matter",
+         ",6-1,5-1,2-1,1-3,0-3,",
          {{0, "3"}, {1, "3"}, {2, "1"}, {5, "1"}, {6, "1"}}},
         {"last entry without its comma", ",4-2,5-3", {{4, "2"}, {5, "3"}}},
         {"no leading comma loses the first entry", "0-3,1-2,", {{1, "2"}}},

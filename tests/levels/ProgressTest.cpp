@@ -1,7 +1,7 @@
-#include <gtest/gtest.h>
-
 #include "levels/ProgressFile.h"
 #include "support/Levels.h"
+
+#include <gtest/gtest.h>
 
 namespace quirn {
 namespace {
@@ -23,20 +23,20 @@ TEST(ProgressFile, Reading) {
         std::optional<std::int16_t> number;
     };
     const Case cases[] = {
-        {"as written", " 12 \r\n", 12},  {"no blanks", "7", 7},
-        {"negative", "-3 \r\n", -3},     {"tabs and lines", "\t\r\n 5\r\n9", 5},
-        {"text after", "42 levels", 42}, {"empty", "", std::nullopt},
+        {"as written", " 12 \r\n", 12},   {"no blanks", "7", 7},
+        {"negative", "-3 \r\n", -3},      {"tabs and lines", "\t\r\n 5\r\n9", 5},
+        {"text after", "42 levels", 42},  {"empty", "", std::nullopt},
         {"letters", "abc", std::nullopt}, {"too large", "40000", std::nullopt},
-        {"limit", "32767", 32767},       {"huge digits", std::string(5000, '9'), std::nullopt},
+        {"limit", "32767", 32767},        {"huge digits", std::string(5000, '9'), std::nullopt},
         {"sign only", "-", std::nullopt},
     };
     for (const Case& c : cases) EXPECT_EQ(parseProgress(c.bytes), c.number) << c.what;
 }
 
 TEST(ProgressFile, SeriesNumbers) {
-    const std::set<int> numbers = seriesNumbers({"game1.puz", "Game5.PUZ", "game007.puz", "game12.5.puz",
-                                                 "game-3.puz", "game.puz", "games1.puz", "game2.puz.bak",
-                                                 "game0.puz", "game-0.puz", "level.dat"});
+    const std::set<int> numbers = seriesNumbers(
+        {"game1.puz", "Game5.PUZ", "game007.puz", "game12.5.puz", "game-3.puz", "game.puz",
+         "games1.puz", "game2.puz.bak", "game0.puz", "game-0.puz", "level.dat"});
     EXPECT_EQ(numbers, (std::set<int>{-3, 0, 1, 5}));
 }
 
@@ -61,7 +61,11 @@ TEST(Progress, MissingAndFinaleAtStartUp) {
         {"no level.dat searches from 0", "", {1, 2}, {"Levels missing? Jumping to: 1"}, 1, ""},
         {"garbage level.dat is like none", "xyz", {1}, {"Levels missing? Jumping to: 1"}, 1, "xyz"},
         {"above 1000 counts as finished", " 5000 \r\n", {4}, {finale}, 4, " 4 \r\n"},
-        {"negative searched upwards", "-32768 \r\n", {3}, {"Levels missing? Jumping to: 3"}, 3,
+        {"negative searched upwards",
+         "-32768 \r\n",
+         {3},
+         {"Levels missing? Jumping to: 3"},
+         3,
          "-32768 \r\n"},
     };
     for (const SeriesCase& c : cases) {
@@ -71,7 +75,8 @@ TEST(Progress, MissingAndFinaleAtStartUp) {
         if (!c.levelDat.empty()) game.folder.write("puzzles/quick/level.dat", c.levelDat);
         for (int n : c.files)
             game.folder.write("puzzles/quick/game" + std::to_string(n) + ".puz",
-                              std::to_string(n) + ",\r\n,\r\n\r\nLevel " + std::to_string(n) + "\r\n");
+                              std::to_string(n) + ",\r\n,\r\n\r\nLevel " + std::to_string(n) +
+                                  "\r\n");
         game.start();
         std::vector<std::string> texts;
         for (const auto& m : game.platform.messages) {

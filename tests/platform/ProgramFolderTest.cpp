@@ -1,7 +1,8 @@
-#include <gtest/gtest.h>
-
 #include "platform/ProgramFolder.h"
+
 #include "support/TempFolder.h"
+
+#include <gtest/gtest.h>
 
 namespace quirn {
 namespace {
@@ -57,7 +58,11 @@ TEST(ProgramFolder, ReadsRefuseWhatIsNotAPlainSmallFile) {
     EXPECT_EQ(folder.readFile("big.dat", 5000)->size(), 5000u);
     EXPECT_FALSE(folder.readFile("dir.puz").has_value());
     EXPECT_FALSE(folder.readFile("missing").has_value());
-    EXPECT_EQ(folder.readFile("../" + t.path().filename().string() + "/big.dat", 9000)->size(), 5000u);
+    // Nothing outside the folder is reachable, even a path that comes back into it.
+    EXPECT_FALSE(folder.readFile("../" + t.path().filename().string() + "/big.dat", 9000));
+    EXPECT_FALSE(folder.writeFile("puzzles/../../escape.dat", "x"));
+    EXPECT_FALSE(fs::exists(t.path().parent_path() / "escape.dat"));
+    EXPECT_TRUE(folder.listFiles("..").empty());
 }
 
 TEST(ProgramFolder, WritesReplaceAtomically) {

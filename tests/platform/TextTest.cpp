@@ -1,7 +1,7 @@
-#include <gtest/gtest.h>
-
 #include "platform/TextCodec.h"
 #include "platform/TextLines.h"
+
+#include <gtest/gtest.h>
 
 namespace quirn {
 namespace {
@@ -34,18 +34,18 @@ TEST(TextCodec, Windows1252) {
     };
     const Case cases[] = {
         {"Well done!", "Well done!"},
-        {"\xe9t\xe9", "\xc3\xa9t\xc3\xa9"},         // été
-        {"\x80", "\xe2\x82\xac"},                  // euro sign
+        {"\xe9t\xe9", "\xc3\xa9t\xc3\xa9"}, // été
+        {"\x80", "\xe2\x82\xac"},           // euro sign
         {"\x93quoted\x94", "\xe2\x80\x9cquoted\xe2\x80\x9d"},
-        {"\x81", "\xc2\x81"},                      // an undefined byte stays itself
+        {"\x81", "\xc2\x81"}, // an undefined byte stays itself
     };
     for (const Case& c : cases) {
         EXPECT_EQ(cp1252ToUtf8(c.bytes), c.utf8);
         EXPECT_EQ(utf8ToCp1252(c.utf8), c.bytes);
     }
-    EXPECT_EQ(utf8ToCp1252("\xe4\xb8\xad"), "?");      // a CJK character
+    EXPECT_EQ(utf8ToCp1252("\xe4\xb8\xad"), "?");       // a CJK character
     EXPECT_EQ(utf8ToCp1252("\xf0\x9f\x98\x80!"), "?!"); // an emoji
-    EXPECT_EQ(utf8ToCp1252("\xff\xc3"), "??");         // broken UTF-8
+    EXPECT_EQ(utf8ToCp1252("\xff\xc3"), "??");          // broken UTF-8
     for (int b = 0; b < 256; ++b) {
         const std::string one(1, static_cast<char>(b));
         EXPECT_EQ(utf8ToCp1252(cp1252ToUtf8(one)), one) << b;

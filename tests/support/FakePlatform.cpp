@@ -28,10 +28,16 @@ std::optional<std::string> FakePlatform::popupMenu(const std::string&) {
     return answer;
 }
 
-void FakePlatform::playSound(const std::filesystem::path& file) { sounds.push_back(file.string()); }
+void FakePlatform::playSound(const std::filesystem::path& file) {
+    sounds.push_back(file.string());
+}
 
-bool FakePlatform::startProgram(const std::string&) { return false; }
-bool FakePlatform::openUrl(const std::string&) { return false; }
+bool FakePlatform::startProgram(const std::string&) {
+    return false;
+}
+bool FakePlatform::openUrl(const std::string&) {
+    return false;
+}
 
 std::vector<std::string> FakePlatform::soundNames() const {
     std::vector<std::string> names;

@@ -1,16 +1,16 @@
 // Records every outward action; answers dialogs from queues.
 #pragma once
 
+#include "platform/Platform.h"
+
 #include <deque>
 #include <string>
 #include <vector>
 
-#include "platform/Platform.h"
-
 namespace quirn::test {
 
 class FakePlatform : public Platform {
-public:
+  public:
     struct Message {
         std::string text;
         std::string title;

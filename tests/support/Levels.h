@@ -1,12 +1,12 @@
 // Small hand-made levels and a ready Form1 on a temporary program folder.
 #pragma once
 
-#include <memory>
-#include <string>
-
 #include "app/Form1.h"
 #include "support/FakePlatform.h"
 #include "support/TempFolder.h"
+
+#include <memory>
+#include <string>
 
 namespace quirn::test {
 

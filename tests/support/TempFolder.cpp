@@ -35,8 +35,12 @@ std::string TempFolder::read(const std::string& relative) const {
     return text.str();
 }
 
-bool TempFolder::exists(const std::string& relative) const { return fs::exists(path_ / relative); }
+bool TempFolder::exists(const std::string& relative) const {
+    return fs::exists(path_ / relative);
+}
 
-void TempFolder::remove(const std::string& relative) const { fs::remove(path_ / relative); }
+void TempFolder::remove(const std::string& relative) const {
+    fs::remove(path_ / relative);
+}
 
 } // namespace quirn::test

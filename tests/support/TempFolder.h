@@ -7,7 +7,7 @@
 namespace quirn::test {
 
 class TempFolder {
-public:
+  public:
     TempFolder();
     ~TempFolder();
     TempFolder(const TempFolder&) = delete;
@@ -20,7 +20,7 @@ public:
     bool exists(const std::string& relative) const;
     void remove(const std::string& relative) const;
 
-private:
+  private:
     std::filesystem::path path_;
 };
 

@@ -1,4 +1,4 @@
-#include "help/HelpText.h"
+#include "platform/CommaFields.h"
 
 #include <charconv>
 #include <cmath>
@@ -7,7 +7,9 @@
 namespace quirn {
 namespace {
 
-bool isLineEnd(char c) { return c == '\r' || c == '\n'; }
+bool isLineEnd(char c) {
+    return c == '\r' || c == '\n';
+}
 
 // Past one line end: CR LF, a lone CR or a lone LF.
 std::size_t skipLineEnd(std::string_view text, std::size_t p) {
@@ -34,7 +36,7 @@ std::string numberText(const std::string& field) {
 
 } // namespace
 
-std::vector<std::string> readHelpFields(std::string_view text) {
+std::vector<std::string> readCommaFields(std::string_view text, bool convertNumbers) {
     std::vector<std::string> fields;
     std::size_t p = 0;
     while (p < text.size()) {
@@ -50,7 +52,8 @@ std::vector<std::string> readHelpFields(std::string_view text) {
         } else {
             const std::size_t start = p;
             while (p < text.size() && text[p] != ',' && !isLineEnd(text[p])) ++p;
-            field = numberText(std::string(text.substr(start, p - start)));
+            field = std::string(text.substr(start, p - start));
+            if (convertNumbers) field = numberText(field);
         }
         fields.push_back(std::move(field));
         if (p < text.size() && text[p] == ',') {
@@ -69,7 +72,7 @@ std::vector<std::string> readHelpFields(std::string_view text) {
 
 std::string helpViewerText(std::string_view bytes) {
     std::string text;
-    for (const std::string& field : readHelpFields(bytes)) text += field + "\r\n";
+    for (const std::string& field : readCommaFields(bytes, true)) text += field + "\r\n";
     return text;
 }
 

@@ -1,0 +1,44 @@
+#include "app/Form1.h"
+#include "levels/LevelFile.h"
+
+#include <regex>
+
+namespace quirn {
+
+namespace {
+
+// An optional sign, digits with an optional decimal point, an optional exponent,
+// blanks around.
+bool isNumber(const std::string& text) {
+    static const std::regex number(R"( *[+-]?(\d+\.?\d*|\.\d+)([eE][+-]?\d+)? *)");
+    return text.size() <= 64 && std::regex_match(text, number);
+}
+
+} // namespace
+
+void Form1::Command1_Click() {
+    const std::string number = model[ControlId::Text3].caption;
+    if (!isNumber(number)) {
+        message("Filename must be a number");
+        return;
+    }
+    if (std::strtod(number.c_str(), nullptr) > 999) {
+        message("Filename too high - must be below 1000");
+        return;
+    }
+    const std::string successText = platform_.inputBox(
+        "Please enter a success message for the player to get when they complete the level",
+        "Quirn", "Success!");
+    if (successText.empty()) return;
+    const std::string file = levelFolder() + "game" + number + ".puz";
+    if (folder_.fileExists(file) &&
+        platform_.messageBox("File Exsists - Overwrite?", "Quirn", MessageButtons::YesNo) !=
+            MessageAnswer::Yes)
+        return;
+    const std::string bytes = formatLevelFile(markedText(), model[ControlId::Text2].caption,
+                                              model[ControlId::Text5].caption, successText);
+    if (!folder_.writeFile(file, bytes))
+        message("The level could not be saved as game" + number + ".puz");
+}
+
+} // namespace quirn
