@@ -1,6 +1,7 @@
 // The driver's own contract: exit codes, refusals, and the shape of a state dump.
 #include "Scenario.h"
 
+#include <cctype>
 #include <gtest/gtest.h>
 
 namespace quirn::testing {
@@ -89,7 +90,15 @@ INSTANTIATE_TEST_SUITE_P(
         RefusalCase{"combo 1", "hidden"}, RefusalCase{"file game1.puz", "hidden"},
         RefusalCase{"select 0", "hidden"}, RefusalCase{"type Text3 12", "hidden"},
         RefusalCase{"type Label5 x", "not a text box"},
-        RefusalCase{"pressat -5000 -5000 1", "nothing there"}));
+        RefusalCase{"pressat -5000 -5000 1", "nothing there"},
+        // The Next Game button of the quick board, still disabled, beside the start screen.
+        RefusalCase{"pressat 5000 5900 1", "disabled"}),
+    [](const auto& info) {
+        std::string name = info.param.command;
+        for (char& c : name)
+            if (!std::isalnum(static_cast<unsigned char>(c))) c = '_';
+        return name;
+    });
 
 TEST(Driver, StateHoldsEveryPart) {
     Sandbox folder;

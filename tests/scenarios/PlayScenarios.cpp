@@ -125,6 +125,21 @@ const std::vector<Scenario> kPlay = {
          EXPECT_EQ(run.lastState()["marked"].integers(), std::vector<int>{20});
          EXPECT_EQ(run.lastState()["markedText"].string(), "20,");
      }},
+    {"start_screen_in_front_of_the_board",
+     {{"quirn.cfg", config("normal")},
+      {"puzzles/normal/level.dat", progress(1)},
+      {"puzzles/normal/game1.puz", workedExample()}},
+     {},
+     // Segment 53 (row 5, column 2) lies under the start screen until its OK closes it.
+     "start\npressat 2900 5300 1\nstate\nclick Command4\npressat 2900 5300 1\nstate\n",
+     [](const ScriptRun& run, const Sandbox&) {
+         const std::vector<JsonValue> states = run.states();
+         ASSERT_EQ(states.size(), 2u);
+         EXPECT_TRUE(visible(states[0], "Picture1"));
+         EXPECT_TRUE(states[0]["marked"].integers().empty());
+         EXPECT_FALSE(visible(states[1], "Picture1"));
+         EXPECT_EQ(states[1]["marked"].integers(), std::vector<int>{53});
+     }},
     {"level_without_message_keeps_the_one_before",
      {{"quirn.cfg", config("quick")},
       {"puzzles/quick/level.dat", progress(1)},

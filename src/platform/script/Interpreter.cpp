@@ -94,9 +94,14 @@ std::optional<std::string> Interpreter::refusal(const Command& c) const {
         if (!inRange(c.index, model.segments.size())) return "no such segment";
         if (!model.segments[c.index].shown) return "hidden";
         return std::nullopt;
-    case Verb::PressAt:
-        if (!hitTest(model, c.x, c.y)) return "nothing there";
+    case Verb::PressAt: {
+        const std::optional<HitTarget> hit = hitTest(model, c.x, c.y);
+        if (!hit) return "nothing there";
+        // Only the left button clicks a control, and a disabled one takes no click.
+        if (hit->kind == HitTarget::Kind::Control && c.button == 1 && !model[hit->control].enabled)
+            return "disabled";
         return std::nullopt;
+    }
     case Verb::Cell:
         if (!inRange(c.index, model.squares.size())) return "no such square";
         return std::nullopt;
