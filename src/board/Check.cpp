@@ -13,7 +13,8 @@ void Form1::checker() {
     for (int i = 0; i < kSegmentCount; ++i)
         if (model.segments[i].marked) marked += std::to_string(i) + ",";
     model[ControlId::Text1].caption = marked;
-    if (marked == solutionText() && state.playMode != 1) victory();
+    // A level without a solution (its file unreadable) is never won by an empty board.
+    if (!solutionText().empty() && marked == solutionText() && state.playMode != 1) victory();
 }
 
 } // namespace quirn

@@ -168,8 +168,11 @@ TEST(Progress, UnreadableLevelLeavesNothingWinnable) {
         EXPECT_EQ(game->state.successMessage, "Well done!");
         for (const Square& s : game->model.squares) EXPECT_EQ(s.clue, "");
         for (int i : {23, 12, 13, 14, 17, 21}) game->Label1_MouseDown(i, 1);
+        for (int i : {23, 12, 13, 14, 17, 21}) game->Label1_MouseDown(i, 1); // board empty again
+        EXPECT_EQ(game->markedText(), "");
         EXPECT_TRUE(game->state.gameInProgress);
         EXPECT_EQ(game->model[ControlId::Label5].caption, "Game: 2");
+        EXPECT_EQ(game.folder.read("puzzles/quick/level.dat"), " 2 \r\n");
         EXPECT_EQ(game->state.bestPossible, 0);
     }
 }
