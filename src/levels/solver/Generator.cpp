@@ -1,0 +1,237 @@
+#include "levels/solver/Generator.h"
+
+#include <algorithm>
+#include <set>
+
+#include "levels/LevelFile.h"
+
+namespace quirn::solver {
+namespace {
+
+struct Region {
+    int rows = 0, cols = 0;
+    std::array<uint8_t, kMaxCells> in{};
+    bool at(int r, int c) const { return r >= 0 && c >= 0 && r < rows && c < cols && in[r * cols + c]; }
+};
+
+// No dot where the region touches itself only at a corner (the border would cross).
+bool cornerOk(const Region& reg, int r, int c) {
+    for (int dr = 0; dr <= 1; ++dr)
+        for (int dc = 0; dc <= 1; ++dc) {
+            const int y = r + dr, x = c + dc; // the dot (y, x)
+            const bool a = reg.at(y - 1, x - 1), b = reg.at(y - 1, x), cc = reg.at(y, x - 1), d = reg.at(y, x);
+            if (a == d && b == cc && a != b) return false;
+        }
+    return true;
+}
+
+// Every cell outside the region reaches the block's edge through outside cells.
+bool noHoles(const Region& reg) {
+    std::array<uint8_t, kMaxCells> reached{};
+    std::array<int, kMaxCells> stack{};
+    int top = 0, outside = 0, count = 0;
+    for (int r = 0; r < reg.rows; ++r)
+        for (int c = 0; c < reg.cols; ++c) {
+            const int i = r * reg.cols + c;
+            if (reg.in[i]) continue;
+            ++outside;
+            if (r == 0 || c == 0 || r == reg.rows - 1 || c == reg.cols - 1) {
+                reached[i] = 1;
+                stack[top++] = i;
+            }
+        }
+    while (top > 0) {
+        const int i = stack[--top];
+        ++count;
+        const int r = i / reg.cols, c = i % reg.cols;
+        const int nr[4] = {r - 1, r + 1, r, r}, nc[4] = {c, c, c - 1, c + 1};
+        for (int k = 0; k < 4; ++k) {
+            if (nr[k] < 0 || nc[k] < 0 || nr[k] >= reg.rows || nc[k] >= reg.cols) continue;
+            const int j = nr[k] * reg.cols + nc[k];
+            if (reg.in[j] || reached[j]) continue;
+            reached[j] = 1;
+            stack[top++] = j;
+        }
+    }
+    return count == outside;
+}
+
+constexpr long kGeneratorNodeLimit = 300;
+
+bool acceptable(const Puzzle& p, int targetGrade) {
+    if (targetGrade <= kGradeTrial) {
+        State s{};
+        return propagate(p, s, targetGrade) && isComplete(gridFor(p.size), s) && isSolution(p, s);
+    }
+    // A proof that needs a large search makes a poor level (and a slow check): keep the clue.
+    const SolveResult r = countSolutions(p, 2, 0, kGeneratorNodeLimit);
+    return !r.aborted && r.count == 1;
+}
+
+int countClues(const Grid& g, const Puzzle& p) {
+    int n = 0;
+    for (int c = 0; c < g.cellCount; ++c) n += p.clue[c] >= 0;
+    return n;
+}
+
+Level levelFromLoop(const Grid& g, const State& loop, int targetGrade, int minClues, Rng& rng) {
+    Level level;
+    level.puzzle = Puzzle(g.size);
+    for (int c = 0; c < g.cellCount; ++c) {
+        int on = 0;
+        for (int e : g.cellEdges[c]) on += loop.edge[e] == kOn;
+        level.puzzle.clue[c] = static_cast<int8_t>(on);
+    }
+    std::array<int, kMaxCells> order{};
+    for (int c = 0; c < g.cellCount; ++c) order[c] = c;
+    for (int i = g.cellCount - 1; i > 0; --i) std::swap(order[i], order[rng.below(i + 1)]);
+    int clues = g.cellCount;
+    const int acceptGrade = std::min(targetGrade, kGradeSearch);
+    for (int i = 0; i < g.cellCount && clues > minClues; ++i) {
+        const int c = order[i];
+        const int8_t saved = level.puzzle.clue[c];
+        level.puzzle.clue[c] = -1;
+        if (acceptable(level.puzzle, acceptGrade)) --clues;
+        else level.puzzle.clue[c] = saved;
+    }
+    level.clueCount = countClues(g, level.puzzle);
+    level.solution = onSegments(g, loop);
+    level.grade = gradeOf(level.puzzle);
+    return level;
+}
+
+} // namespace
+
+State randomLoop(SizeClass size, Rng& rng) {
+    const Grid& g = gridFor(size);
+    for (;;) {
+        Region reg;
+        reg.rows = g.rows;
+        reg.cols = g.cols;
+        const int target = static_cast<int>(g.cellCount * (0.35 + 0.25 * rng.unit()));
+        int area = 1;
+        reg.in[rng.below(g.cellCount)] = 1;
+        for (int tries = 0; tries < 40 * g.cellCount && area < target; ++tries) {
+            // A random outside cell next to the region.
+            const int i = rng.below(g.cellCount);
+            if (reg.in[i]) continue;
+            const int r = i / g.cols, c = i % g.cols;
+            if (!reg.at(r - 1, c) && !reg.at(r + 1, c) && !reg.at(r, c - 1) && !reg.at(r, c + 1)) continue;
+            reg.in[i] = 1;
+            if (cornerOk(reg, r, c) && noHoles(reg)) ++area;
+            else reg.in[i] = 0;
+        }
+        State s{};
+        int length = 0, border = 0;
+        for (int e = 0; e < g.edgeCount; ++e) {
+            const int a = g.edgeCells[e][0], b = g.edgeCells[e][1];
+            const bool ia = a >= 0 && reg.in[a], ib = b >= 0 && reg.in[b];
+            s.edge[e] = ia != ib ? kOn : kOff;
+            if (ia != ib) {
+                ++length;
+                border += a < 0 || b < 0;
+            }
+        }
+        // Interesting: mostly inside the block, not a plain rectangle-ish blob on the edge.
+        if (area < target || 5 * border > 2 * length || length < g.rows + g.cols) continue;
+        Puzzle none(size);
+        if (isSolution(none, s)) return s;
+    }
+}
+
+Level generateLevel(SizeClass size, int targetGrade, int minClues, Rng& rng, int maxAttempts) {
+    const Grid& g = gridFor(size);
+    Level best;
+    for (int attempt = 0; attempt < maxAttempts; ++attempt) {
+        const State loop = randomLoop(size, rng);
+        Level level = levelFromLoop(g, loop, targetGrade, minClues, rng);
+        if (level.grade == targetGrade) return level;
+        if (level.grade > 0 && level.grade < targetGrade && level.grade > best.grade) best = level;
+    }
+    return best;
+}
+
+int scheduledGrade(SizeClass, int i, int n) {
+    const double t = n > 1 ? static_cast<double>(i) / (n - 1) : 0.0;
+    if (t < 0.2) return kGradeLocal;
+    if (t < 0.45) return kGradeLoop;
+    if (t < 0.75) return kGradeTrial;
+    return kGradeSearch;
+}
+
+int scheduledMinClues(SizeClass size, int i, int n) {
+    const Grid& g = gridFor(size);
+    const double t = n > 1 ? static_cast<double>(i) / (n - 1) : 0.0;
+    if (t >= 0.2) return 0;
+    // Generous first levels: from 70% of the squares down to 40%.
+    const double share = 0.70 - 0.30 * (t / 0.2);
+    return static_cast<int>(g.cellCount * share);
+}
+
+std::vector<Level> generateSet(SizeClass size, int n, uint64_t seed, int fixedGrade) {
+    struct Made {
+        Level level;
+        int index;
+    };
+    std::vector<Made> made;
+    std::set<std::string> seen;
+    for (int i = 0; i < n; ++i) {
+        for (uint64_t salt = 0;; ++salt) {
+            uint64_t mix = seed ^ (0xA24BAED4963EE407ull * static_cast<uint64_t>(i + 1)) ^ (salt << 48);
+            Rng rng(splitmix64(mix));
+            const int grade = fixedGrade > 0 ? fixedGrade : scheduledGrade(size, i, n);
+            const int minClues = fixedGrade > 0 ? 0 : scheduledMinClues(size, i, n);
+            Level level = generateLevel(size, grade, minClues, rng);
+            if (level.grade == 0) continue;
+            const std::string key = formatSegmentList(level.solution) + "|" + clueLine(level.puzzle);
+            if (!seen.insert(key).second) continue;
+            made.push_back({std::move(level), i});
+            break;
+        }
+    }
+    std::stable_sort(made.begin(), made.end(), [](const Made& a, const Made& b) {
+        if (a.level.grade != b.level.grade) return a.level.grade < b.level.grade;
+        if (a.level.clueCount != b.level.clueCount) return a.level.clueCount > b.level.clueCount;
+        return a.index < b.index;
+    });
+    std::vector<Level> out;
+    const auto& messages = successMessages();
+    uint64_t mix = seed ^ 0x5EED5EED5EED5EEDull;
+    Rng rng(splitmix64(mix));
+    int previous = -1;
+    for (Made& m : made) {
+        int pick = rng.below(static_cast<int>(messages.size()));
+        if (pick == previous) pick = (pick + 1) % static_cast<int>(messages.size());
+        previous = pick;
+        m.level.message = messages[pick];
+        out.push_back(std::move(m.level));
+    }
+    return out;
+}
+
+std::string clueLine(const Puzzle& puzzle) {
+    const Grid& g = gridFor(puzzle.size);
+    std::array<std::string, kSquareCount> clues;
+    for (int c = 0; c < g.cellCount; ++c)
+        if (puzzle.clue[c] >= 0) clues[g.cellSquare[c]] = std::string(1, static_cast<char>('0' + puzzle.clue[c]));
+    return formatClueText(clues);
+}
+
+std::string levelFileText(const Level& level) {
+    return formatLevelFile(formatSegmentList(level.solution), clueLine(level.puzzle), "", level.message);
+}
+
+const std::vector<std::string>& successMessages() {
+    static const std::vector<std::string> messages{
+        "Well done!", "Nicely solved!", "Great loop!", "You did it!", "Splendid work!",
+        "Loop closed - bravo!", "That's the one!", "Brilliant!", "Neat and tidy!", "Perfect loop!",
+        "Excellent thinking!", "Smoothly done!", "Right around!", "Full circle!", "Top marks!",
+        "Sharp eyes!", "Clever you!", "Beautifully done!", "Every clue agrees!", "Solved it!",
+        "What a loop!", "Well reasoned!", "Spot on!", "Round and done!", "Masterful!",
+        "A fine loop!", "Nothing left to guess!", "Great logic!", "Ring complete!", "Superb!",
+        "Hooray!", "Closed the circuit!", "Nice going!", "Marvellous!", "Loop master!",
+    };
+    return messages;
+}
+
+} // namespace quirn::solver

@@ -1,0 +1,46 @@
+// Level generation: a random interesting loop, all its clues, then clues taken away in
+// random order while the puzzle stays uniquely solvable within the target grade.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "levels/solver/Random.h"
+#include "levels/solver/Solver.h"
+
+namespace quirn::solver {
+
+struct Level {
+    Puzzle puzzle;
+    std::vector<int> solution; // lattice segments, ascending
+    int grade = 0;
+    int clueCount = 0;
+    std::string message;
+};
+
+// A random single loop inside the block (the border of a grown region with no holes),
+// not hugging the border.
+State randomLoop(SizeClass size, Rng& rng);
+
+// One level of the target grade (1..4) keeping at least minClues clues. Tries up to
+// maxAttempts loops; returns the closest grade found when the target is not reached.
+Level generateLevel(SizeClass size, int targetGrade, int minClues, Rng& rng, int maxAttempts = 40);
+
+// The grade and clue floor the set schedule gives position i of n (easy to hard).
+int scheduledGrade(SizeClass size, int i, int n);
+int scheduledMinClues(SizeClass size, int i, int n);
+
+// n distinct levels from the seed, sorted easiest to hardest, with varied messages.
+// Level i depends only on (seed, i), so the set is reproducible. fixedGrade 1..4 aims
+// every level at that grade (fewest clues); 0 follows the set schedule.
+std::vector<Level> generateSet(SizeClass size, int n, uint64_t seed, int fixedGrade = 0);
+
+// The level file's four lines, CR LF each.
+std::string levelFileText(const Level& level);
+std::string clueLine(const Puzzle& puzzle);
+
+// Friendly, short, Windows-1252-safe ASCII success messages.
+const std::vector<std::string>& successMessages();
+
+} // namespace quirn::solver

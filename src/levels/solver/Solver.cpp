@@ -1,0 +1,553 @@
+#include "levels/solver/Solver.h"
+
+#include <algorithm>
+
+namespace quirn::solver {
+namespace {
+
+inline int otherDot(const Grid& g, int edge, int dot) {
+    return g.edgeDots[edge][0] == dot ? g.edgeDots[edge][1] : g.edgeDots[edge][0];
+}
+
+// Grade 1: a clue's count of sides.
+PassResult cluePass(const Grid& g, const Puzzle& p, State& s) {
+    bool progress = false;
+    for (int c = 0; c < g.cellCount; ++c) {
+        const int k = p.clue[c];
+        if (k < 0) continue;
+        int on = 0, unknown = 0;
+        for (int e : g.cellEdges[c]) {
+            on += s.edge[e] == kOn;
+            unknown += s.edge[e] == kUnknown;
+        }
+        if (on > k || on + unknown < k) return PassResult::Contradiction;
+        if (unknown == 0) continue;
+        const int8_t set = on == k ? kOff : (on + unknown == k ? kOn : kUnknown);
+        if (set == kUnknown) continue;
+        for (int e : g.cellEdges[c])
+            if (s.edge[e] == kUnknown) s.edge[e] = set;
+        progress = true;
+    }
+    return progress ? PassResult::Progress : PassResult::Stuck;
+}
+
+// Grade 1: every dot has degree 0 or 2.
+PassResult dotPass(const Grid& g, const Puzzle&, State& s) {
+    bool progress = false;
+    for (int d = 0; d < g.dotCount; ++d) {
+        int on = 0, unknown = 0;
+        const int n = g.dotEdgeCount[d];
+        for (int i = 0; i < n; ++i) {
+            const int8_t v = s.edge[g.dotEdges[d][i]];
+            on += v == kOn;
+            unknown += v == kUnknown;
+        }
+        if (unknown == 0) {
+            if (on == 1 || on > 2) return PassResult::Contradiction;
+            continue;
+        }
+        int8_t set = kUnknown;
+        if (on > 2) return PassResult::Contradiction;
+        if (on == 2) set = kOff;
+        else if (on == 1 && unknown == 1) set = kOn;
+        else if (on == 0 && unknown == 1) set = kOff;
+        if (set == kUnknown) continue;
+        for (int i = 0; i < n; ++i) {
+            const int e = g.dotEdges[d][i];
+            if (s.edge[e] == kUnknown) s.edge[e] = set;
+        }
+        progress = true;
+    }
+    return progress ? PassResult::Progress : PassResult::Stuck;
+}
+
+// True when turning `edge` on, closing the loop with every other unknown off, meets all clues.
+bool closingMeetsClues(const Grid& g, const Puzzle& p, const State& s, int edge) {
+    for (int c = 0; c < g.cellCount; ++c) {
+        const int k = p.clue[c];
+        if (k < 0) continue;
+        int on = 0;
+        for (int e : g.cellEdges[c]) on += s.edge[e] == kOn || e == edge;
+        if (on != k) return false;
+    }
+    return true;
+}
+
+// Grade 2: an edge joining the two ends of one path would close a loop; that is only
+// allowed when the path holds every marked edge and the closed loop meets all clues.
+PassResult loopPass(const Grid& g, const Puzzle& p, State& s) {
+    std::array<int8_t, kMaxDots> degree{};
+    int totalOn = 0;
+    for (int e = 0; e < g.edgeCount; ++e)
+        if (s.edge[e] == kOn) {
+            ++degree[g.edgeDots[e][0]];
+            ++degree[g.edgeDots[e][1]];
+            ++totalOn;
+        }
+    std::array<uint8_t, kMaxDots> seen{};
+    bool progress = false;
+    for (int d = 0; d < g.dotCount; ++d) {
+        if (degree[d] != 1 || seen[d]) continue;
+        int cur = d, came = -1, length = 0;
+        for (;;) {
+            int next = -1;
+            for (int i = 0; i < g.dotEdgeCount[cur]; ++i) {
+                const int e = g.dotEdges[cur][i];
+                if (e != came && s.edge[e] == kOn) {
+                    next = e;
+                    break;
+                }
+            }
+            if (next < 0) break;
+            ++length;
+            came = next;
+            cur = otherDot(g, next, cur);
+            if (degree[cur] != 2) break;
+        }
+        if (degree[cur] != 1) return PassResult::Contradiction;
+        seen[d] = seen[cur] = 1;
+        for (int i = 0; i < g.dotEdgeCount[d]; ++i) {
+            const int e = g.dotEdges[d][i];
+            if (s.edge[e] != kUnknown || otherDot(g, e, d) != cur) continue;
+            if (length < totalOn || !closingMeetsClues(g, p, s, e)) {
+                s.edge[e] = kOff;
+                progress = true;
+            }
+        }
+    }
+    return progress ? PassResult::Progress : PassResult::Stuck;
+}
+
+// Grade 2: a straight line across the block is crossed an even number of times.
+PassResult parityPass(const Grid& g, const Puzzle&, State& s) {
+    bool progress = false;
+    for (int l = 0; l < g.lineCount; ++l) {
+        int on = 0, unknown = 0, last = -1;
+        for (int i = 0; i < g.lineLength[l]; ++i) {
+            const int e = g.lineEdges[l][i];
+            on += s.edge[e] == kOn;
+            if (s.edge[e] == kUnknown) {
+                ++unknown;
+                last = e;
+            }
+        }
+        if (unknown == 0 && (on & 1)) return PassResult::Contradiction;
+        if (unknown == 1) {
+            s.edge[last] = (on & 1) ? kOn : kOff;
+            progress = true;
+        }
+    }
+    return progress ? PassResult::Progress : PassResult::Stuck;
+}
+
+
+// Union-find over cells plus the outside, with the parity of colour (inside/outside)
+// relative to the parent.
+struct ColourSets {
+    std::array<int16_t, kMaxCells + 1> parent{};
+    std::array<int8_t, kMaxCells + 1> rel{};
+    void reset(int n) {
+        for (int i = 0; i < n; ++i) {
+            parent[i] = static_cast<int16_t>(i);
+            rel[i] = 0;
+        }
+    }
+    int find(int x, int& parity) {
+        int p = 0, r = x;
+        while (parent[r] != r) {
+            p ^= rel[r];
+            r = parent[r];
+        }
+        // Compress: point every node on the way straight at the root.
+        int q = p;
+        while (parent[x] != x) {
+            const int next = parent[x];
+            const int8_t old = rel[x];
+            parent[x] = static_cast<int16_t>(r);
+            rel[x] = static_cast<int8_t>(q);
+            q ^= old;
+            x = next;
+        }
+        parity = p;
+        return r;
+    }
+    // -1: conflict, 0: known already, 1: joined.
+    int unite(int a, int b, int parity) {
+        int pa = 0, pb = 0;
+        const int ra = find(a, pa), rb = find(b, pb);
+        if (ra == rb) return ((pa ^ pb) == parity) ? 0 : -1;
+        parent[ra] = static_cast<int16_t>(rb);
+        rel[ra] = static_cast<int8_t>(pa ^ pb ^ parity);
+        return 1;
+    }
+};
+
+// Grade 2: the loop splits the squares into inside and outside (beyond the block is
+// outside). A marked side means the two squares differ, a crossed one that they agree;
+// clues relate their neighbours' colours; both regions must hang together.
+PassResult colourPass(const Grid& g, const Puzzle& p, State& s) {
+    const int outside = g.cellCount;
+    ColourSets sets;
+    sets.reset(g.cellCount + 1);
+    auto side = [&](int e, int k) { return g.edgeCells[e][k] < 0 ? outside : g.edgeCells[e][k]; };
+    for (int e = 0; e < g.edgeCount; ++e) {
+        if (s.edge[e] == kUnknown) continue;
+        if (sets.unite(side(e, 0), side(e, 1), s.edge[e] == kOn) < 0) return PassResult::Contradiction;
+    }
+    bool progress = false;
+    for (bool grew = true; grew;) {
+        grew = false;
+        for (int c = 0; c < g.cellCount; ++c) {
+            const int k = p.clue[c];
+            if (k < 1 || k > 3) continue;
+            const auto& edges = g.cellEdges[c];
+            int open = 0;
+            for (int e : edges) open += s.edge[e] == kUnknown;
+            if (open == 0) continue;
+            std::array<int, 4> root{}, par{};
+            for (int i = 0; i < 4; ++i) {
+                const int e = edges[i];
+                const int n = side(e, 0) == c ? side(e, 1) : side(e, 0);
+                root[i] = sets.find(n, par[i]);
+            }
+            for (int i = 0; i < 4; ++i)
+                for (int j = i + 1; j < 4; ++j) {
+                    if (root[i] != root[j]) continue;
+                    const int differ = par[i] ^ par[j];
+                    int a = -1, b = -1; // the other two sides
+                    for (int x = 0; x < 4; ++x)
+                        if (x != i && x != j) (a < 0 ? a : b) = x;
+                    if (k != 2) {
+                        const int8_t v = k == 1 ? kOff : kOn;
+                        const int t0 = differ ? a : i, t1 = differ ? b : j;
+                        for (int t : {t0, t1}) {
+                            if (s.edge[edges[t]] == kUnknown) {
+                                s.edge[edges[t]] = v;
+                                progress = true;
+                            } else if (s.edge[edges[t]] != v) {
+                                return PassResult::Contradiction;
+                            }
+                        }
+                    } else {
+                        auto nb = [&](int x) {
+                            const int e = edges[x];
+                            return side(e, 0) == c ? side(e, 1) : side(e, 0);
+                        };
+                        int r1 = 0, r2 = 0;
+                        if (!differ) {
+                            r1 = sets.unite(nb(a), nb(i), 1);
+                            r2 = sets.unite(nb(b), nb(i), 1);
+                        } else {
+                            r1 = sets.unite(nb(a), nb(b), 1);
+                        }
+                        if (r1 < 0 || r2 < 0) return PassResult::Contradiction;
+                        if (r1 > 0 || r2 > 0) grew = true;
+                    }
+                }
+            if (progress) return PassResult::Progress;
+        }
+    }
+    for (int e = 0; e < g.edgeCount; ++e) {
+        if (s.edge[e] != kUnknown) continue;
+        int pa = 0, pb = 0;
+        if (sets.find(side(e, 0), pa) != sets.find(side(e, 1), pb)) continue;
+        s.edge[e] = (pa ^ pb) ? kOn : kOff;
+        progress = true;
+    }
+    if (progress) return PassResult::Progress;
+    // Known colours: 1 inside, 0 outside, -1 unknown. Each region must be connected.
+    int po = 0;
+    const int outRoot = sets.find(outside, po);
+    std::array<int8_t, kMaxCells + 1> colour{};
+    int firstIn = -1, inCount = 0, outCount = 0;
+    for (int c = 0; c <= g.cellCount; ++c) {
+        int pc = 0;
+        colour[c] = sets.find(c, pc) == outRoot ? static_cast<int8_t>(pc ^ po) : int8_t{-1};
+        if (colour[c] == 1) {
+            ++inCount;
+            if (firstIn < 0) firstIn = c;
+        } else if (colour[c] == 0) {
+            ++outCount;
+        }
+    }
+    for (int want = 0; want <= 1; ++want) {
+        const int start = want ? firstIn : outside;
+        if (start < 0) continue;
+        std::array<uint8_t, kMaxCells + 1> seen{};
+        std::array<int16_t, kMaxCells + 1> stack{};
+        int top = 0, reached = 0;
+        seen[start] = 1;
+        stack[top++] = static_cast<int16_t>(start);
+        while (top > 0) {
+            const int c = stack[--top];
+            if (colour[c] == want) ++reached;
+            if (c == outside) {
+                // The outside touches every border square.
+                for (int e = 0; e < g.edgeCount; ++e) {
+                    if (s.edge[e] == kOn) continue;
+                    int n = -1;
+                    if (g.edgeCells[e][0] < 0) n = g.edgeCells[e][1];
+                    else if (g.edgeCells[e][1] < 0) n = g.edgeCells[e][0];
+                    if (n < 0 || seen[n] || colour[n] == 1 - want) continue;
+                    seen[n] = 1;
+                    stack[top++] = static_cast<int16_t>(n);
+                }
+                continue;
+            }
+            for (int e : g.cellEdges[c]) {
+                if (s.edge[e] == kOn) continue;
+                const int n = side(e, 0) == c ? side(e, 1) : side(e, 0);
+                if (seen[n] || colour[n] == 1 - want) continue;
+                seen[n] = 1;
+                stack[top++] = static_cast<int16_t>(n);
+            }
+        }
+        if (reached != (want ? inCount : outCount)) return PassResult::Contradiction;
+    }
+    return PassResult::Stuck;
+}
+
+int findRoot(std::array<int16_t, kMaxDots>& parent, int x) {
+    while (parent[x] != x) {
+        parent[x] = parent[parent[x]];
+        x = parent[x];
+    }
+    return x;
+}
+
+// Grade 2: all marked edges lie on one loop, so they must share one component of the
+// marked-or-open graph; edges in any other component are off.
+PassResult connectivityPass(const Grid& g, const Puzzle&, State& s) {
+    std::array<int16_t, kMaxDots> parent{};
+    for (int d = 0; d < g.dotCount; ++d) parent[d] = static_cast<int16_t>(d);
+    int anyOn = -1;
+    for (int e = 0; e < g.edgeCount; ++e) {
+        if (s.edge[e] == kOff) continue;
+        if (s.edge[e] == kOn) anyOn = e;
+        const int a = findRoot(parent, g.edgeDots[e][0]);
+        const int b = findRoot(parent, g.edgeDots[e][1]);
+        if (a != b) parent[a] = static_cast<int16_t>(b);
+    }
+    if (anyOn < 0) return PassResult::Stuck;
+    const int root = findRoot(parent, g.edgeDots[anyOn][0]);
+    bool progress = false;
+    for (int e = 0; e < g.edgeCount; ++e) {
+        if (s.edge[e] == kOff || findRoot(parent, g.edgeDots[e][0]) == root) continue;
+        if (s.edge[e] == kOn) return PassResult::Contradiction;
+        s.edge[e] = kOff;
+        progress = true;
+    }
+    return progress ? PassResult::Progress : PassResult::Stuck;
+}
+
+// Grade 3: try each open edge both ways with the grade-2 rules; a way that fails is out.
+PassResult trialPass(const Grid& g, const Puzzle& p, State& s) {
+    bool progress = false;
+    for (int e = 0; e < g.edgeCount; ++e) {
+        if (s.edge[e] != kUnknown) continue;
+        for (int8_t guess : {kOn, kOff}) {
+            State t = s;
+            t.edge[e] = guess;
+            if (propagate(p, t, kGradeTrial - 1)) continue;
+            s.edge[e] = guess == kOn ? kOff : kOn;
+            progress = true;
+            if (!propagate(p, s, kGradeTrial - 1)) return PassResult::Contradiction;
+            break;
+        }
+    }
+    return progress ? PassResult::Progress : PassResult::Stuck;
+}
+
+constexpr std::array<Pass, 7> kPasses{{
+    {kGradeLocal, "clue count", &cluePass},
+    {kGradeLocal, "dot degree", &dotPass},
+    {kGradeLoop, "no early loop", &loopPass},
+    {kGradeLoop, "line parity", &parityPass},
+    {kGradeLoop, "connectivity", &connectivityPass},
+    {kGradeLoop, "inside/outside", &colourPass},
+    {kGradeTrial, "one-step trial", &trialPass},
+}};
+
+// Path end with the fewest open edges (ties: most clues around it), else an open side
+// of the tightest clue, else any open edge.
+int pickBranch(const Grid& g, const Puzzle& p, const State& s) {
+    int best = -1, bestKey = 1 << 30;
+    for (int d = 0; d < g.dotCount; ++d) {
+        int on = 0, open = 0, first = -1;
+        for (int i = 0; i < g.dotEdgeCount[d]; ++i) {
+            const int e = g.dotEdges[d][i];
+            on += s.edge[e] == kOn;
+            if (s.edge[e] == kUnknown) {
+                ++open;
+                if (first < 0) first = e;
+            }
+        }
+        if (on != 1 || open == 0) continue;
+        int clued = 0;
+        for (int i = 0; i < g.dotEdgeCount[d]; ++i) {
+            const int e = g.dotEdges[d][i];
+            for (int k = 0; k < 2; ++k) clued += g.edgeCells[e][k] >= 0 && p.clue[g.edgeCells[e][k]] >= 0;
+        }
+        const int key = open * 16 - clued;
+        if (key < bestKey) {
+            best = first;
+            bestKey = key;
+        }
+    }
+    if (best >= 0) return best;
+    int bestScore = -1;
+    for (int c = 0; c < g.cellCount; ++c) {
+        if (p.clue[c] < 0) continue;
+        int open = 0, first = -1;
+        for (int e : g.cellEdges[c])
+            if (s.edge[e] == kUnknown) {
+                ++open;
+                if (first < 0) first = e;
+            }
+        if (open == 0) continue;
+        const int score = p.clue[c] * 4 + (4 - open);
+        if (score > bestScore) {
+            bestScore = score;
+            best = first;
+        }
+    }
+    if (best >= 0) return best;
+    for (int e = 0; e < g.edgeCount; ++e)
+        if (s.edge[e] == kUnknown) return e;
+    return -1;
+}
+
+struct Searcher {
+    const Grid& g;
+    const Puzzle& p;
+    int cap;
+    int keep;
+    long nodeLimit;
+    SolveResult& result;
+
+    void run(State s) {
+        if (nodeLimit > 0 && result.nodes >= nodeLimit) {
+            result.aborted = true;
+            return;
+        }
+        ++result.nodes;
+        if (!propagate(p, s, kGradeLoop)) return;
+        const int b = pickBranch(g, p, s);
+        if (b < 0) {
+            if (!isSolution(p, s)) return;
+            if (static_cast<int>(result.solutions.size()) < keep) result.solutions.push_back(s);
+            ++result.count;
+            return;
+        }
+        State t = s;
+        t.edge[b] = kOn;
+        run(t);
+        if (result.count >= cap || result.aborted) return;
+        s.edge[b] = kOff;
+        run(s);
+    }
+};
+
+} // namespace
+
+Puzzle puzzleFromSquares(SizeClass size, const std::array<int8_t, kSquareCount>& squareClues) {
+    const Grid& g = gridFor(size);
+    Puzzle p(size);
+    for (int c = 0; c < g.cellCount; ++c) p.clue[c] = squareClues[g.cellSquare[c]];
+    return p;
+}
+
+std::span<const Pass> deductionPasses() { return kPasses; }
+
+bool propagate(const Puzzle& puzzle, State& state, int maxGrade) {
+    const Grid& g = gridFor(puzzle.size);
+restart:
+    for (const Pass& pass : kPasses) {
+        if (pass.grade > maxGrade) break;
+        switch (pass.run(g, puzzle, state)) {
+        case PassResult::Contradiction: return false;
+        case PassResult::Progress: goto restart;
+        case PassResult::Stuck: break;
+        }
+    }
+    return true;
+}
+
+bool isComplete(const Grid& g, const State& s) {
+    for (int e = 0; e < g.edgeCount; ++e)
+        if (s.edge[e] == kUnknown) return false;
+    return true;
+}
+
+bool isSolution(const Puzzle& p, const State& s) {
+    const Grid& g = gridFor(p.size);
+    if (!isComplete(g, s)) return false;
+    for (int c = 0; c < g.cellCount; ++c) {
+        if (p.clue[c] < 0) continue;
+        int on = 0;
+        for (int e : g.cellEdges[c]) on += s.edge[e] == kOn;
+        if (on != p.clue[c]) return false;
+    }
+    int start = -1, total = 0;
+    for (int d = 0; d < g.dotCount; ++d) {
+        int on = 0;
+        for (int i = 0; i < g.dotEdgeCount[d]; ++i) on += s.edge[g.dotEdges[d][i]] == kOn;
+        if (on != 0 && on != 2) return false;
+        if (on == 2) {
+            ++total;
+            if (start < 0) start = d;
+        }
+    }
+    if (start < 0) return false;
+    // Walk the loop from start; it must visit every dot of degree 2.
+    int cur = start, came = -1, visited = 0;
+    do {
+        int next = -1;
+        for (int i = 0; i < g.dotEdgeCount[cur]; ++i) {
+            const int e = g.dotEdges[cur][i];
+            if (e != came && s.edge[e] == kOn) {
+                next = e;
+                break;
+            }
+        }
+        ++visited;
+        came = next;
+        cur = otherDot(g, next, cur);
+    } while (cur != start);
+    return visited == total;
+}
+
+SolveResult countSolutions(const Puzzle& puzzle, int cap, int keep, long nodeLimit) {
+    SolveResult result;
+    Searcher searcher{gridFor(puzzle.size), puzzle, cap, keep, nodeLimit, result};
+    searcher.run(State{});
+    return result;
+}
+
+int gradeOf(const Puzzle& puzzle) {
+    const Grid& g = gridFor(puzzle.size);
+    for (int grade = kGradeLocal; grade <= kGradeTrial; ++grade) {
+        State s{};
+        if (!propagate(puzzle, s, grade)) return 0;
+        if (isComplete(g, s)) return isSolution(puzzle, s) ? grade : 0;
+    }
+    return countSolutions(puzzle, 2, 0).count == 1 ? kGradeSearch : 0;
+}
+
+std::vector<int> onSegments(const Grid& g, const State& s) {
+    std::vector<int> out;
+    for (int e = 0; e < g.edgeCount; ++e)
+        if (s.edge[e] == kOn) out.push_back(g.edgeSegment[e]);
+    std::sort(out.begin(), out.end());
+    return out;
+}
+
+State stateFromSegments(const Grid& g, const std::vector<int>& segments) {
+    State s{};
+    for (int e = 0; e < g.edgeCount; ++e) s.edge[e] = kOff;
+    for (int seg : segments)
+        if (seg >= 0 && seg < kSegmentCount && g.segmentEdge[seg] >= 0) s.edge[g.segmentEdge[seg]] = kOn;
+    return s;
+}
+
+} // namespace quirn::solver

@@ -1,0 +1,229 @@
+// quirn-levels: the level tool beside the game.
+//   quirn-levels check [--size CLASS] [--cap N] FILE...
+//   quirn-levels solve [--size CLASS] FILE
+//   quirn-levels generate --size CLASS --count N --seed S --out DIR [--from K] [--grade G]
+#include <charconv>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <iostream>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "levels/LevelFile.h"
+#include "levels/solver/Generator.h"
+#include "levels/solver/LevelCheck.h"
+
+namespace fs = std::filesystem;
+using namespace quirn;
+using namespace quirn::solver;
+
+namespace {
+
+int usage() {
+    std::cerr << "usage:\n"
+                 "  quirn-levels check [--size CLASS] [--cap N] FILE...\n"
+                 "  quirn-levels solve [--size CLASS] FILE\n"
+                 "  quirn-levels generate --size CLASS --count N --seed S --out DIR [--from K] [--grade G]\n"
+                 "CLASS: quick, normal, hard or advanced (any case).\n";
+    return 2;
+}
+
+std::optional<SizeClass> parseSize(std::string text) {
+    for (char& c : text) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return sizeClassFromKeyword(text);
+}
+
+template <typename T>
+std::optional<T> parseNumber(const std::string& text) {
+    T value{};
+    const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (ec != std::errc() || end != text.data() + text.size()) return std::nullopt;
+    return value;
+}
+
+struct Options {
+    std::optional<SizeClass> size;
+    std::optional<long> count, from, grade, cap;
+    std::optional<uint64_t> seed;
+    std::optional<std::string> out;
+    std::vector<std::string> files;
+    bool bad = false;
+};
+
+Options parseOptions(int argc, char** argv) {
+    Options o;
+    for (int i = 2; i < argc; ++i) {
+        const std::string arg = argv[i];
+        auto value = [&]() -> std::optional<std::string> {
+            if (i + 1 >= argc) {
+                std::cerr << arg << " needs a value\n";
+                o.bad = true;
+                return std::nullopt;
+            }
+            return std::string(argv[++i]);
+        };
+        auto number = [&](std::optional<long>& target) {
+            if (auto v = value()) {
+                target = parseNumber<long>(*v);
+                if (!target) {
+                    std::cerr << arg << ": not a number: " << *v << "\n";
+                    o.bad = true;
+                }
+            }
+        };
+        if (arg == "--size") {
+            if (auto v = value()) {
+                o.size = parseSize(*v);
+                if (!o.size) {
+                    std::cerr << "unknown size class: " << *v << "\n";
+                    o.bad = true;
+                }
+            }
+        } else if (arg == "--count") number(o.count);
+        else if (arg == "--from") number(o.from);
+        else if (arg == "--grade") number(o.grade);
+        else if (arg == "--cap") number(o.cap);
+        else if (arg == "--seed") {
+            if (auto v = value()) {
+                o.seed = parseNumber<uint64_t>(*v);
+                if (!o.seed) {
+                    std::cerr << "--seed: not a number: " << *v << "\n";
+                    o.bad = true;
+                }
+            }
+        } else if (arg == "--out") o.out = value();
+        else if (arg.size() > 2 && arg.rfind("--", 0) == 0) {
+            std::cerr << "unknown option " << arg << "\n";
+            o.bad = true;
+        } else o.files.push_back(arg);
+    }
+    return o;
+}
+
+SizeClass sizeFor(const Options& o, const std::string& file) {
+    if (o.size) return *o.size;
+    if (auto s = sizeClassFromPath(file)) return *s;
+    return SizeClass::Advanced; // the whole lattice
+}
+
+int runCheck(const Options& o) {
+    if (o.files.empty()) return usage();
+    const int cap = static_cast<int>(o.cap.value_or(kDefaultSolutionCap));
+    if (cap < 2) {
+        std::cerr << "--cap must be at least 2\n";
+        return 2;
+    }
+    int failed = 0;
+    for (const std::string& file : o.files) {
+        std::string problem;
+        const auto bytes = readLevelBytes(file, problem);
+        if (!bytes) {
+            std::cout << file << ": FAIL: " << problem << "\n";
+            ++failed;
+            continue;
+        }
+        const CheckReport report = checkLevel(*bytes, sizeFor(o, file), cap);
+        if (report.ok()) {
+            std::cout << file << ": OK grade " << report.grade << "\n";
+        } else {
+            ++failed;
+            std::cout << file << ": FAIL: ";
+            for (std::size_t i = 0; i < report.problems.size(); ++i) std::cout << (i ? "; " : "") << report.problems[i];
+            std::cout << "\n";
+        }
+    }
+    if (o.files.size() > 1) std::cout << o.files.size() << " checked, " << failed << " failed\n";
+    return failed == 0 ? 0 : 1;
+}
+
+int runSolve(const Options& o) {
+    if (o.files.size() != 1) return usage();
+    const std::string& file = o.files[0];
+    std::string problem;
+    const auto bytes = readLevelBytes(file, problem);
+    if (!bytes) {
+        std::cout << file << ": " << problem << "\n";
+        return 1;
+    }
+    const LevelLines lines = readLevelLines(*bytes);
+    if (!lines.lines[1]) {
+        std::cout << file << ": no line 2 (clues)\n";
+        return 1;
+    }
+    std::vector<std::string> problems;
+    const auto clues = gameClues(*lines.lines[1], &problems);
+    const SizeClass size = sizeFor(o, file);
+    for (int i = 0; i < kSquareCount; ++i)
+        if (clues[i] >= 0 && !squareInBlock(i, size))
+            problems.push_back("clue outside the " + std::string(keywordOf(size)) + " block at square " + std::to_string(i));
+    if (!problems.empty()) {
+        for (const auto& p : problems) std::cout << file << ": " << p << "\n";
+        return 1;
+    }
+    const Puzzle puzzle = puzzleFromSquares(size, clues);
+    const SolveResult result = countSolutions(puzzle, 2, 2);
+    const Grid& g = gridFor(size);
+    std::cout << "solutions: " << (result.count >= 2 ? "2 or more" : std::to_string(result.count)) << "\n";
+    for (const State& s : result.solutions) std::cout << "solution: " << formatSegmentList(onSegments(g, s)) << "\n";
+    if (result.count == 1) std::cout << "grade: " << gradeOf(puzzle) << "\n";
+    std::cout << "search nodes: " << result.nodes << "\n";
+    return result.count == 1 ? 0 : 1;
+}
+
+int runGenerate(const Options& o) {
+    if (!o.size || !o.count || !o.seed || !o.out || !o.files.empty()) return usage();
+    const long from = o.from.value_or(1);
+    if (*o.count < 1 || *o.count > 10000 || from < 0) {
+        std::cerr << "--count must be 1..10000 and --from non-negative\n";
+        return 2;
+    }
+    if (o.grade && (*o.grade < 1 || *o.grade > kMaxGrade)) {
+        std::cerr << "--grade must be 1.." << kMaxGrade << "\n";
+        return 2;
+    }
+    std::error_code ec;
+    fs::create_directories(*o.out, ec);
+    if (!fs::is_directory(*o.out)) {
+        std::cerr << "cannot create folder " << *o.out << "\n";
+        return 1;
+    }
+    const int n = static_cast<int>(*o.count);
+    std::vector<Level> levels;
+    if (o.grade) {
+        levels = generateSet(*o.size, n, *o.seed, static_cast<int>(*o.grade));
+    } else {
+        levels = generateSet(*o.size, n, *o.seed);
+    }
+    for (int i = 0; i < n; ++i) {
+        const fs::path path = fs::path(*o.out) / ("game" + std::to_string(from + i) + ".puz");
+        std::ofstream out(path, std::ios::binary | std::ios::trunc);
+        const std::string text = levelFileText(levels[i]);
+        out.write(text.data(), static_cast<std::streamsize>(text.size()));
+        if (!out) {
+            std::cerr << "cannot write " << path.string() << "\n";
+            return 1;
+        }
+        std::cout << path.string() << ": grade " << levels[i].grade << ", " << levels[i].clueCount << " clues\n";
+    }
+    return 0;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (argc < 2) return usage();
+    const std::string command = argv[1];
+    const Options o = parseOptions(argc, argv);
+    if (o.bad) return 2;
+    try {
+        if (command == "check") return runCheck(o);
+        if (command == "solve") return runSolve(o);
+        if (command == "generate") return runGenerate(o);
+    } catch (const std::exception& e) {
+        std::cerr << "quirn-levels: " << e.what() << "\n";
+        return 1;
+    }
+    return usage();
+}
