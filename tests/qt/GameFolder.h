@@ -1,0 +1,39 @@
+// Test support: a fresh program folder holding a copy of the repository's data, and
+// presses on real pixels of the window.
+#pragma once
+
+#include "platform/ProgramFolder.h"
+#include "platform/qt/MainWindow.h"
+#include "support/FakePlatform.h"
+#include "support/TempFolder.h"
+
+#include <QPoint>
+#include <string>
+
+namespace quirn::qt::test {
+
+using quirn::test::FakePlatform;
+
+class GameFolder {
+  public:
+    GameFolder();
+    bool ok() const { return ok_; }
+    ProgramFolder folder() const { return ProgramFolder(temp_.path()); }
+    // Red Glow colours; sound off so nothing plays while testing.
+    void settings(const std::string& sizeClass) const;
+    void level(const std::string& sizeClass, int number, const std::string& solution,
+               const std::string& clues) const;
+    void progress(const std::string& sizeClass, int number) const;
+
+  private:
+    quirn::test::TempFolder temp_;
+    bool ok_ = false;
+};
+
+// The pixel at the middle of a segment's rectangle, in client coordinates.
+QPoint segmentCentre(int segment);
+// The front-most widget at a client pixel gets the press (and release), as the real
+// window routes it; returns that widget.
+QWidget* pressPixel(MainWindow& window, QPoint clientPixel, Qt::MouseButton button);
+
+} // namespace quirn::qt::test

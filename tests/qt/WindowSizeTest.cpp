@@ -1,0 +1,98 @@
+// The window's caption, menu bar and size follow the size class, at start-up and when
+// the player picks another class from the menu.
+#include "WindowSizeTest.h"
+
+#include "GameFolder.h"
+
+#include <QMenuBar>
+#include <QTest>
+
+namespace quirn::qt::test {
+namespace {
+
+void writeAllClasses(const GameFolder& game) {
+    for (const char* size : {"quick", "normal", "hard", "advanced"}) {
+        game.level(size, 2, "13,17,20,23,", ",0-4,");
+        game.progress(size, 2);
+    }
+}
+
+QStringList menuTitles(QMainWindow& window) {
+    QStringList titles;
+    for (QAction* action : window.menuBar()->actions()) titles << action->text();
+    return titles;
+}
+
+} // namespace
+
+void WindowSizeTest::captionAndSizePerClass_data() {
+    QTest::addColumn<QString>("sizeClass");
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<QSize>("client");
+    QTest::addColumn<int>("checkedItem");
+
+    // Client area = outer size less frame, caption and menu bar, at 15 twips a pixel;
+    // quick is 5850 x 7440 twips outside.
+    QTest::newRow("quick") << "quick"
+                           << "Quirn Puzzle:  QUICK Game." << QSize(382, 445)
+                           << static_cast<int>(MenuId::mnquick);
+    QTest::newRow("normal") << "normal"
+                            << "Quirn Puzzle:  NORMAL Game." << QSize(446, 511)
+                            << static_cast<int>(MenuId::mnnorm);
+    QTest::newRow("hard") << "hard"
+                          << "Quirn Puzzle:  HARD Game." << QSize(507, 560)
+                          << static_cast<int>(MenuId::mnuhard);
+    QTest::newRow("advanced") << "advanced"
+                              << "Quirn Puzzle:  ADVANCED Game." << QSize(831, 560)
+                              << static_cast<int>(MenuId::mnadv);
+}
+
+void WindowSizeTest::captionAndSizePerClass() {
+    QFETCH(QString, sizeClass);
+    QFETCH(QString, caption);
+    QFETCH(QSize, client);
+    QFETCH(int, checkedItem);
+
+    GameFolder game;
+    QVERIFY(game.ok());
+    game.settings(sizeClass.toStdString());
+    writeAllClasses(game);
+    FakePlatform platform;
+    MainWindow window(game.folder(), platform);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+
+    QCOMPARE(window.windowTitle(), caption);
+    QCOMPARE(window.client()->size(), client);
+    QCOMPARE(window.board()->size(), client);
+    // Fixed: the outer size is the menu bar over the client area, and can't be changed.
+    QCOMPARE(window.minimumSize(), window.maximumSize());
+    QCOMPARE(window.width(), client.width());
+    QCOMPARE(window.height(), client.height() + window.menuBar()->height());
+
+    QCOMPARE(menuTitles(window), (QStringList{"Play", "Tools", "Options", "Help"}));
+    for (MenuId size : {MenuId::mnquick, MenuId::mnnorm, MenuId::mnuhard, MenuId::mnadv})
+        QCOMPARE(window.menuAction(size)->isChecked(), static_cast<int>(size) == checkedItem);
+    QVERIFY(platform.messages.empty());
+}
+
+void WindowSizeTest::sizeCommandResizesWindow() {
+    GameFolder game;
+    QVERIFY(game.ok());
+    game.settings("quick");
+    writeAllClasses(game);
+    FakePlatform platform;
+    MainWindow window(game.folder(), platform);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QCOMPARE(window.client()->size(), QSize(382, 445));
+
+    window.menuAction(MenuId::mnadv)->trigger();
+    QCOMPARE(window.windowTitle(), QString("Quirn Puzzle:  ADVANCED Game."));
+    QCOMPARE(window.client()->size(), QSize(831, 560));
+    QTRY_COMPARE(window.size(), QSize(831, 560 + window.menuBar()->height()));
+    QVERIFY(window.menuAction(MenuId::mnadv)->isChecked());
+    QVERIFY(!window.menuAction(MenuId::mnquick)->isChecked());
+}
+
+} // namespace quirn::qt::test

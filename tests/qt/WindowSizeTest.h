@@ -1,0 +1,15 @@
+#pragma once
+
+#include <QObject>
+
+namespace quirn::qt::test {
+
+class WindowSizeTest : public QObject {
+    Q_OBJECT
+  private slots:
+    void captionAndSizePerClass_data();
+    void captionAndSizePerClass();
+    void sizeCommandResizesWindow();
+};
+
+} // namespace quirn::qt::test
