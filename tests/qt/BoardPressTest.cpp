@@ -112,4 +112,30 @@ void BoardPressTest::paintedBoardShowsEachLook() {
     QCOMPARE(static_cast<int>(window->form().state.moveCount), 2);
 }
 
+void BoardPressTest::picturesLoadOnceWhenNeeded() {
+    GameFolder game;
+    QVERIFY(game.ok());
+    FakePlatform platform;
+    auto window = quickBoard(game, platform);
+    QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+    // The theme picture only: the start screen is hidden past the first game.
+    QCOMPARE(window->pictures().loads(), 1);
+
+    for (int segment : {horizontalSegment(0, 0), verticalSegment(0, 0), horizontalSegment(1, 0)})
+        pressPixel(*window, segmentCentre(segment), Qt::LeftButton);
+    window->board()->grab();
+    QCOMPARE(window->pictures().loads(), 1);
+
+    window->menuAction(MenuId::mnalt)->trigger(); // Cool Blue: a new picture
+    window->board()->grab();
+    QCOMPARE(window->pictures().loads(), 2);
+    window->menuAction(MenuId::mdef)->trigger(); // back to Red Glow, already loaded
+    window->board()->grab();
+    QCOMPARE(window->pictures().loads(), 2);
+
+    window->menuAction(MenuId::mnstart)->trigger(); // the start screen shows its picture
+    QVERIFY(window->controlWidget(ControlId::Image2)->isVisible());
+    QCOMPARE(window->pictures().loads(), 3);
+}
+
 } // namespace quirn::qt::test

@@ -10,6 +10,7 @@ class BoardPressTest : public QObject {
     void pressReachesSegment_data();
     void pressReachesSegment();
     void paintedBoardShowsEachLook();
+    void picturesLoadOnceWhenNeeded();
 };
 
 } // namespace quirn::qt::test

@@ -103,7 +103,8 @@ QPalette paletteFor(const QWidget* widget, const Control& control) {
 
 } // namespace
 
-void ControlWidgets::syncContent(ControlId id, const Control& control, PictureCache& pictures) {
+void ControlWidgets::syncContent(ControlId id, const Control& control, bool showing,
+                                 PictureCache& pictures) {
     QWidget* w = widget(id);
     switch (control.kind) {
     case ControlKind::Panel:
@@ -122,6 +123,8 @@ void ControlWidgets::syncContent(ControlId id, const Control& control, PictureCa
         break;
     }
     case ControlKind::Picture: {
+        // Loaded when first shown: the start picture is not needed at every start-up.
+        if (!showing) break;
         auto* label = static_cast<QLabel*>(w);
         const QPixmap& pixmap = pictures.picture(control.picture, kStartResource);
         if (label->pixmap().cacheKey() != pixmap.cacheKey()) label->setPixmap(pixmap);
@@ -165,7 +168,8 @@ void ControlWidgets::sync(const WindowModel& model, PictureCache& pictures) {
         if (!w) continue;
         const Control& control = model.controls[i];
         const QSignalBlocker blocker(w);
-        syncContent(static_cast<ControlId>(i), control, pictures);
+        const auto id = static_cast<ControlId>(i);
+        syncContent(id, control, model.showing(id), pictures);
         syncLook(w, control);
         if (w->isHidden() == control.visible) w->setVisible(control.visible);
     }

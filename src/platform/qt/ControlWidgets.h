@@ -26,7 +26,7 @@ class ControlWidgets {
   private:
     QWidget* create(ControlId id, const Control& control, QWidget* parent,
                     const Dispatch& dispatch);
-    void syncContent(ControlId id, const Control& control, PictureCache& pictures);
+    void syncContent(ControlId id, const Control& control, bool showing, PictureCache& pictures);
     void syncLook(QWidget* widget, const Control& control);
 
     std::array<QWidget*, kControlCount> widgets_{};

@@ -23,6 +23,7 @@ class MainWindow : public QMainWindow {
     QWidget* client() const { return client_; }
     QWidget* controlWidget(ControlId id) const { return controls_.widget(id); }
     QAction* menuAction(MenuId id) const { return menus_.action(id); }
+    const PictureCache& pictures() const { return pictures_; }
 
     // Runs one input through the form, then re-renders.
     void dispatch(const std::function<void(Form1&)>& event);
