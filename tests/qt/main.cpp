@@ -1,5 +1,6 @@
 // Runs one widget suite, named by the first argument, or all of them.
 #include "BoardPressTest.h"
+#include "ControlsTest.h"
 #include "NextGameTest.h"
 #include "WindowSizeTest.h"
 
@@ -15,6 +16,7 @@ int main(int argc, char** argv) {
         std::make_unique<quirn::qt::test::BoardPressTest>(),
         std::make_unique<quirn::qt::test::WindowSizeTest>(),
         std::make_unique<quirn::qt::test::NextGameTest>(),
+        std::make_unique<quirn::qt::test::ControlsTest>(),
     };
     int failures = 0;
     int ran = 0;
