@@ -12,15 +12,6 @@ namespace {
 
 const QColor kYellowLine(255, 255, 0); // the line colour 65535 of the settings
 
-std::unique_ptr<MainWindow> quickBoard(const GameFolder& game, FakePlatform& platform) {
-    game.settings("quick");
-    game.level("quick", 3, "13,17,20,23,", ",0-4,");
-    game.progress("quick", 3); // past the start screen
-    auto window = std::make_unique<MainWindow>(game.folder(), platform);
-    window->show();
-    return window;
-}
-
 int markedCount(const WindowModel& model) {
     int count = 0;
     for (const Segment& segment : model.segments) count += segment.marked ? 1 : 0;
@@ -61,11 +52,9 @@ void BoardPressTest::pressReachesSegment() {
     QFETCH(bool, outlined);
     QFETCH(int, markedTotal);
 
-    GameFolder game;
-    QVERIFY(game.ok());
-    FakePlatform platform;
-    auto window = quickBoard(game, platform);
-    QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+    QuickBoard quick;
+    QVERIFY(quick.ready());
+    MainWindow* window = quick.window.get();
 
     const Qt::MouseButton qtButton = button == 1   ? Qt::LeftButton
                                      : button == 2 ? Qt::RightButton
@@ -77,15 +66,13 @@ void BoardPressTest::pressReachesSegment() {
     QCOMPARE(hit.marked, marked);
     QCOMPARE(hit.outlined, outlined);
     QCOMPARE(markedCount(window->model()), markedTotal);
-    QVERIFY(platform.messages.empty());
+    QVERIFY(quick.platform.messages.empty());
 }
 
 void BoardPressTest::paintedBoardShowsEachLook() {
-    GameFolder game;
-    QVERIFY(game.ok());
-    FakePlatform platform;
-    auto window = quickBoard(game, platform);
-    QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+    QuickBoard quick;
+    QVERIFY(quick.ready());
+    MainWindow* window = quick.window.get();
 
     const int h00 = horizontalSegment(0, 0);
     const QPoint centre = segmentCentre(h00);
@@ -113,11 +100,9 @@ void BoardPressTest::paintedBoardShowsEachLook() {
 }
 
 void BoardPressTest::picturesLoadOnceWhenNeeded() {
-    GameFolder game;
-    QVERIFY(game.ok());
-    FakePlatform platform;
-    auto window = quickBoard(game, platform);
-    QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+    QuickBoard quick;
+    QVERIFY(quick.ready());
+    MainWindow* window = quick.window.get();
     // The theme picture only: the start screen is hidden past the first game.
     QCOMPARE(window->pictures().loads(), 1);
 

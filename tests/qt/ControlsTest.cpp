@@ -11,25 +11,10 @@
 #include <QWheelEvent>
 
 namespace quirn::qt::test {
-namespace {
-
-std::unique_ptr<MainWindow> openQuick(const GameFolder& game, FakePlatform& platform) {
-    game.settings("quick");
-    game.level("quick", 3, "13,17,20,23,", ",0-4,");
-    game.progress("quick", 3);
-    auto window = std::make_unique<MainWindow>(game.folder(), platform);
-    window->show();
-    return window;
-}
-
-} // namespace
-
 void ControlsTest::helpViewerScrollsWithoutBars() {
-    GameFolder game;
-    QVERIFY(game.ok());
-    FakePlatform platform;
-    auto window = openQuick(game, platform);
-    QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+    QuickBoard quick;
+    QVERIFY(quick.ready());
+    MainWindow* window = quick.window.get();
 
     auto* viewer = qobject_cast<QPlainTextEdit*>(window->controlWidget(ControlId::Text6));
     QVERIFY(viewer);
@@ -73,11 +58,9 @@ void ControlsTest::themeColoursReachWidgets() {
     QFETCH(QColor, button);
     QFETCH(QColor, clue);
 
-    GameFolder game;
-    QVERIFY(game.ok());
-    FakePlatform platform;
-    auto window = openQuick(game, platform);
-    QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+    QuickBoard quick;
+    QVERIFY(quick.ready());
+    MainWindow* window = quick.window.get();
     window->menuAction(static_cast<MenuId>(theme))->trigger();
 
     auto* next = qobject_cast<QPushButton*>(window->controlWidget(ControlId::Command2));

@@ -32,6 +32,18 @@ void GameFolder::progress(const std::string& sizeClass, int number) const {
     temp_.write("puzzles/" + sizeClass + "/level.dat", " " + std::to_string(number) + " \r\n");
 }
 
+QuickBoard::QuickBoard() {
+    game.settings("quick");
+    game.level("quick", 3, "13,17,20,23,", ",0-4,");
+    game.progress("quick", 3);
+    window = std::make_unique<MainWindow>(game.folder(), platform);
+    window->show();
+}
+
+bool QuickBoard::ready() const {
+    return game.ok() && QTest::qWaitForWindowExposed(window.get());
+}
+
 QPoint segmentCentre(int segment) {
     const Rect r = segmentRect(segment);
     return QPoint(static_cast<int>((r.left + r.width / 2) / kTwipsPerPixel),

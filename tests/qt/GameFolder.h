@@ -8,6 +8,7 @@
 #include "support/TempFolder.h"
 
 #include <QPoint>
+#include <memory>
 #include <string>
 
 namespace quirn::qt::test {
@@ -28,6 +29,18 @@ class GameFolder {
   private:
     quirn::test::TempFolder temp_;
     bool ok_ = false;
+};
+
+// A shown window on the quick board at game 3, past the start screen; the level is the
+// loop around square 0.
+struct QuickBoard {
+    QuickBoard();
+    // The folder was laid out and the window is on the screen.
+    bool ready() const;
+
+    GameFolder game;
+    FakePlatform platform;
+    std::unique_ptr<MainWindow> window;
 };
 
 // The pixel at the middle of a segment's rectangle, in client coordinates.
