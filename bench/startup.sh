@@ -2,14 +2,15 @@
 # Start-up of the game window without a display: the median of RUNS starts, from process
 # start to the board's first paint, and the largest peak resident memory among them.
 #   bench/startup.sh [BUILD_DIR] [RUNS]
-# BUILD_DIR defaults to build-release, configured as a Release build when missing.
+# BUILD_DIR defaults to build-bench, configured when missing with the build type the game
+# ships with (scripts/build.sh).
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
-build=${1:-"$root/build-release"}
+build=${1:-"$root/build-bench"}
 runs=${2:-11}
 
 if [ ! -f "$build/CMakeCache.txt" ]; then
-  cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=Release >/dev/null
+  cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 fi
 cmake --build "$build" --target quirn_startup_bench -j2 >/dev/null
 
