@@ -123,7 +123,7 @@ class Form1 {
     void playSound(const std::string& file);       // "/setup/1.wav"
     void message(const std::string& text);         // OK box titled "Quirn"
 
-    // The window's Top on the screen, in twips, as it stands centred.
+    // The window's Top on the screen, in twips.
     double windowTop() const;
 
     // Level, settings and progress files are small; anything larger is not ours.

@@ -60,8 +60,7 @@ void Form1::Form_Load() {
     model[ControlId::Command3].visible = false;
     model[ControlId::Text3].visible = false;
     if (state.gameNumber == 1) {
-        // Placed from the window's own position on the screen, as the window stands
-        // centred when it is first shown.
+        // Placed from the window's own position on the screen as it stands now.
         Control& start = model[ControlId::Picture1];
         start.top = windowTop() + 1000;
         start.left = model.width / 2 - 1925;
@@ -71,7 +70,7 @@ void Form1::Form_Load() {
 }
 
 double Form1::windowTop() const {
-    return (model.screenHeight - model.height) / 2;
+    return model.top.value_or((model.screenHeight - model.height) / 2);
 }
 
 } // namespace quirn

@@ -160,6 +160,9 @@ struct WindowModel {
     // The screen the window is centred on, in twips; a front end sets the real one.
     double screenWidth = 28800;
     double screenHeight = 16200;
+    // The window's Top on the screen, in twips, where a front end knows it; unset, the
+    // window stands centred on the screen.
+    std::optional<double> top;
     std::array<Control, kControlCount> controls;
     std::array<MenuItem, kMenuCount> menus;
     std::array<Segment, kSegmentCount> segments;

@@ -82,7 +82,7 @@ void Form1::cell_Click(int index) {
 
 void Form1::setSelectedClue(const char* clue) {
     if (state.selectedCell >= 0 && state.selectedCell < kSquareCount)
-        model.squares[state.selectedCell].clue = clue;
+        model.squares[state.selectedCell].clue = std::string(clue);
 }
 
 void Form1::m0_Click() {

@@ -21,7 +21,9 @@ std::string formatLevelFile(const std::string& solution, const std::string& clue
 std::array<std::string, kSquareCount> parseClues(std::string_view clueText) {
     std::array<std::string, kSquareCount> clues;
     for (int i = 0; i < kSquareCount; ++i) {
-        const std::string key = "," + std::to_string(i) + "-";
+        std::string key(1, ',');
+        key += std::to_string(i);
+        key += '-';
         const std::size_t at = clueText.find(key);
         if (at == std::string_view::npos) continue;
         const std::string_view five = clueText.substr(at, 5);

@@ -120,6 +120,17 @@ TEST(Progress, StartUpShowsTheStartScreenOnLevelOne) {
     }
 }
 
+TEST(Progress, StartScreenFollowsTheWindowsOwnTop) {
+    Game game;
+    game.folder.write("quirn.cfg", test::config("quick"));
+    game.folder.write("puzzles/quick/level.dat", " 1 \r\n");
+    game.folder.write("puzzles/quick/game1.puz", test::twoSquareLevel());
+    game->model.top = 0; // a window not yet placed on the screen
+    game.start();
+    EXPECT_EQ(game->model[ControlId::Picture1].top, 1000);
+    EXPECT_EQ(game->model[ControlId::Picture1].left, 1000);
+}
+
 TEST(Progress, NextGameLoadsWhatLevelDatNames) {
     Game game;
     game.folder.write("quirn.cfg", test::config("quick"));

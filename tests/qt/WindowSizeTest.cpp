@@ -95,4 +95,39 @@ void WindowSizeTest::sizeCommandResizesWindow() {
     QVERIFY(!window.menuAction(MenuId::mnquick)->isChecked());
 }
 
+void WindowSizeTest::startScreenFitsTheWindow_data() {
+    QTest::addColumn<QString>("sizeClass");
+    for (const char* size : {"quick", "normal", "hard", "advanced"}) QTest::newRow(size) << size;
+}
+
+// On level 1 the start screen shows over the board, whole, and its OK button closes it.
+void WindowSizeTest::startScreenFitsTheWindow() {
+    QFETCH(QString, sizeClass);
+    GameFolder game;
+    QVERIFY(game.ok());
+    game.settings(sizeClass.toStdString());
+    game.level(sizeClass.toStdString(), 1, "13,17,20,23,", ",0-4,");
+    game.progress(sizeClass.toStdString(), 1);
+    FakePlatform platform;
+    MainWindow window(game.folder(), platform);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+
+    QWidget* panel = window.controlWidget(ControlId::Picture1);
+    QWidget* ok = window.controlWidget(ControlId::Command4);
+    QVERIFY(panel->isVisible());
+    QVERIFY2(window.client()->rect().contains(panel->geometry()),
+             qPrintable(QStringLiteral("panel %1,%2 %3x%4 in %5x%6")
+                            .arg(panel->x())
+                            .arg(panel->y())
+                            .arg(panel->width())
+                            .arg(panel->height())
+                            .arg(window.client()->width())
+                            .arg(window.client()->height())));
+    const QPoint okCentre = ok->mapTo(window.client(), ok->rect().center());
+    QCOMPARE(pressPixel(window, okCentre, Qt::LeftButton), ok);
+    QVERIFY(!panel->isVisible());
+    QVERIFY(!window.form().model[ControlId::Picture1].visible);
+}
+
 } // namespace quirn::qt::test

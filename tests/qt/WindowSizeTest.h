@@ -10,6 +10,8 @@ class WindowSizeTest : public QObject {
     void captionAndSizePerClass_data();
     void captionAndSizePerClass();
     void sizeCommandResizesWindow();
+    void startScreenFitsTheWindow_data();
+    void startScreenFitsTheWindow();
 };
 
 } // namespace quirn::qt::test

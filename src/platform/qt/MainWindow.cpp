@@ -24,6 +24,9 @@ MainWindow::MainWindow(ProgramFolder folder, Platform& platform, QWidget* parent
         form_.model.screenWidth = screen->geometry().width() * kTwipsPerPixel;
         form_.model.screenHeight = screen->geometry().height() * kTwipsPerPixel;
     }
+    // Start-up runs before the window is placed on the screen, so its Top is still 0;
+    // this keeps the start screen inside the window on any screen.
+    form_.model.top = 0;
     form_.Form_Load();
 
     const Dispatch dispatch = [this](const std::function<void(Form1&)>& event) {
