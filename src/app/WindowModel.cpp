@@ -24,7 +24,7 @@ constexpr std::uint32_t kBlack = 0x000000;
 constexpr std::uint32_t kWhite = 0xFFFFFF;
 constexpr std::uint32_t kLightYellow = 0x80FFFF;
 
-struct ControlSpec {
+struct ControlDesign {
     ControlId id;
     ControlKind kind;
     std::optional<ControlId> parent;
@@ -34,7 +34,7 @@ struct ControlSpec {
 };
 
 // Design positions and captions of the main window.
-constexpr ControlSpec kDesign[] = {
+constexpr ControlDesign kDesign[] = {
     {ControlId::Picture2, ControlKind::Panel, {}, -30, -30, 12645, 8505, "", false},
     {ControlId::List1, ControlKind::ListBox, ControlId::Picture2, 120, 240, 3705, 5820, "", true},
     {ControlId::Command6, ControlKind::Button, ControlId::Picture2, 3930, 4770, 1695, 375, "Remove",
@@ -73,13 +73,13 @@ constexpr ControlSpec kDesign[] = {
     {ControlId::Image1, ControlKind::Picture, {}, -30, -30, 5850, 8940, "", true},
 };
 
-struct MenuSpec {
+struct MenuDesign {
     MenuId id;
     std::optional<MenuId> parent;
     std::string_view caption;
 };
 
-constexpr MenuSpec kMenus[] = {
+constexpr MenuDesign kMenus[] = {
     {MenuId::mnnum, {}, "Number"},
     {MenuId::m0, MenuId::mnnum, "0"},
     {MenuId::m1, MenuId::mnnum, "1"},
@@ -132,16 +132,16 @@ std::optional<MenuId> rootOf(const std::array<MenuItem, kMenuCount>& menus, Menu
 WindowModel::WindowModel()
     : caption("Quirn Puzzle"), width(12975 + 2 * kFrameTwips),
       height(11085 + kCaptionTwips + kMenuBarTwips + 2 * kFrameTwips) {
-    for (const ControlSpec& spec : kDesign) {
-        Control& c = (*this)[spec.id];
-        c.kind = spec.kind;
-        c.parent = spec.parent;
-        c.left = spec.left;
-        c.top = spec.top;
-        c.width = spec.width;
-        c.height = spec.height;
-        c.caption = std::string(spec.caption);
-        c.visible = spec.visible;
+    for (const ControlDesign& design : kDesign) {
+        Control& c = (*this)[design.id];
+        c.kind = design.kind;
+        c.parent = design.parent;
+        c.left = design.left;
+        c.top = design.top;
+        c.width = design.width;
+        c.height = design.height;
+        c.caption = std::string(design.caption);
+        c.visible = design.visible;
     }
     for (ControlId panel : {ControlId::Picture2, ControlId::Picture3})
         (*this)[panel].backColor = kBlack;
@@ -171,10 +171,10 @@ WindowModel::WindowModel()
         (*this)[store].framed = true;
     (*this)[ControlId::File1].pattern = "*.*";
 
-    for (const MenuSpec& spec : kMenus) {
-        MenuItem& m = (*this)[spec.id];
-        m.caption = std::string(spec.caption);
-        m.parent = spec.parent;
+    for (const MenuDesign& design : kMenus) {
+        MenuItem& m = (*this)[design.id];
+        m.caption = std::string(design.caption);
+        m.parent = design.parent;
     }
     for (MenuId id : {MenuId::mnnum, MenuId::m0, MenuId::m1, MenuId::m2, MenuId::m3, MenuId::m4,
                       MenuId::mclear})
@@ -223,15 +223,15 @@ std::optional<MenuId> menuByName(std::string_view name) {
 
 std::vector<ControlId> childrenOf(ControlId panel) {
     std::vector<ControlId> out;
-    for (const ControlSpec& spec : kDesign)
-        if (spec.parent == panel) out.push_back(spec.id);
+    for (const ControlDesign& design : kDesign)
+        if (design.parent == panel) out.push_back(design.id);
     return out;
 }
 
 std::vector<MenuId> menuChildren(std::optional<MenuId> parent) {
     std::vector<MenuId> out;
-    for (const MenuSpec& spec : kMenus)
-        if (spec.parent == parent) out.push_back(spec.id);
+    for (const MenuDesign& design : kMenus)
+        if (design.parent == parent) out.push_back(design.id);
     return out;
 }
 

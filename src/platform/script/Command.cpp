@@ -5,13 +5,13 @@
 namespace quirn::script {
 namespace {
 
-struct VerbSpec {
+struct VerbForm {
     std::string_view name;
     Verb verb;
     std::size_t arguments;
 };
 
-constexpr VerbSpec kVerbs[] = {
+constexpr VerbForm kVerbs[] = {
     {"start", Verb::Start, 0},   {"press", Verb::Press, 2},   {"pressat", Verb::PressAt, 3},
     {"click", Verb::Click, 1},   {"cell", Verb::Cell, 1},     {"combo", Verb::Combo, 1},
     {"file", Verb::File, 1},     {"select", Verb::Select, 1}, {"type", Verb::Type, 2},
@@ -76,18 +76,18 @@ ParsedCommand parseAnswer(const std::vector<std::string>& words) {
 } // namespace
 
 ParsedCommand parseCommand(const std::vector<std::string>& words) {
-    const VerbSpec* spec = nullptr;
-    for (const VerbSpec& v : kVerbs)
-        if (!words.empty() && v.name == words[0]) spec = &v;
-    if (!spec) return failure("unknown command " + (words.empty() ? "" : words[0]));
-    if (spec->verb == Verb::Answer) return parseAnswer(words);
-    if (words.size() != spec->arguments + 1)
-        return failure(std::string(spec->name) + " takes " + std::to_string(spec->arguments) +
-                       " argument" + (spec->arguments == 1 ? "" : "s"));
+    const VerbForm* verb = nullptr;
+    for (const VerbForm& v : kVerbs)
+        if (!words.empty() && v.name == words[0]) verb = &v;
+    if (!verb) return failure("unknown command " + (words.empty() ? "" : words[0]));
+    if (verb->verb == Verb::Answer) return parseAnswer(words);
+    if (words.size() != verb->arguments + 1)
+        return failure(std::string(verb->name) + " takes " + std::to_string(verb->arguments) +
+                       " argument" + (verb->arguments == 1 ? "" : "s"));
 
     ParsedCommand parsed;
     Command& c = parsed.command;
-    c.verb = spec->verb;
+    c.verb = verb->verb;
     switch (c.verb) {
     case Verb::Press: {
         const auto index = integerOf(words[1]);
