@@ -1,18 +1,17 @@
 // Solve with uniqueness proof and generation, per size class and grade.
 // Each case reports the median and the largest time of one call (counters median_us,
 // max_us) besides Google Benchmark's mean per iteration.
-#include <benchmark/benchmark.h>
+#include "levels/LevelFile.h"
+#include "levels/solver/Generator.h"
+#include "levels/solver/LevelCheck.h"
 
 #include <algorithm>
+#include <benchmark/benchmark.h>
 #include <chrono>
 #include <filesystem>
 #include <fstream>
 #include <map>
 #include <sstream>
-
-#include "levels/LevelFile.h"
-#include "levels/solver/Generator.h"
-#include "levels/solver/LevelCheck.h"
 
 using namespace quirn;
 using namespace quirn::solver;
@@ -29,7 +28,8 @@ const Shipped& shipped() {
         Shipped out;
         for (SizeClass size : kAllSizeClasses)
             for (int i = 1; i <= 100; ++i) {
-                const auto path = std::filesystem::path(QUIRN_DATA_DIR) / "puzzles" / std::string(keywordOf(size)) /
+                const auto path = std::filesystem::path(QUIRN_DATA_DIR) / "puzzles" /
+                                  std::string(keywordOf(size)) /
                                   ("game" + std::to_string(i) + ".puz");
                 std::ifstream in(path, std::ios::binary);
                 std::stringstream ss;
@@ -49,8 +49,10 @@ const Shipped& shipped() {
 }
 
 class CallTimes {
-public:
-    void add(std::chrono::steady_clock::duration d) { us_.push_back(std::chrono::duration<double, std::micro>(d).count()); }
+  public:
+    void add(std::chrono::steady_clock::duration d) {
+        us_.push_back(std::chrono::duration<double, std::micro>(d).count());
+    }
     void report(benchmark::State& state) {
         if (us_.empty()) return;
         std::sort(us_.begin(), us_.end());
@@ -58,7 +60,7 @@ public:
         state.counters["max_us"] = us_.back();
     }
 
-private:
+  private:
     std::vector<double> us_;
 };
 

@@ -2,6 +2,10 @@
 //   quirn-levels check [--size CLASS] [--cap N] FILE...
 //   quirn-levels solve [--size CLASS] FILE
 //   quirn-levels generate --size CLASS --count N --seed S --out DIR [--from K] [--grade G]
+#include "levels/LevelFile.h"
+#include "levels/solver/Generator.h"
+#include "levels/solver/LevelCheck.h"
+
 #include <charconv>
 #include <cstdio>
 #include <filesystem>
@@ -10,10 +14,6 @@
 #include <optional>
 #include <string>
 #include <vector>
-
-#include "levels/LevelFile.h"
-#include "levels/solver/Generator.h"
-#include "levels/solver/LevelCheck.h"
 
 namespace fs = std::filesystem;
 using namespace quirn;
@@ -25,7 +25,8 @@ int usage() {
     std::cerr << "usage:\n"
                  "  quirn-levels check [--size CLASS] [--cap N] FILE...\n"
                  "  quirn-levels solve [--size CLASS] FILE\n"
-                 "  quirn-levels generate --size CLASS --count N --seed S --out DIR [--from K] [--grade G]\n"
+                 "  quirn-levels generate --size CLASS --count N --seed S --out DIR [--from K] "
+                 "[--grade G]\n"
                  "CLASS: quick, normal, hard or advanced (any case).\n";
     return 2;
 }
@@ -35,8 +36,7 @@ std::optional<SizeClass> parseSize(std::string text) {
     return sizeClassFromKeyword(text);
 }
 
-template <typename T>
-std::optional<T> parseNumber(const std::string& text) {
+template <typename T> std::optional<T> parseNumber(const std::string& text) {
     T value{};
     const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
     if (ec != std::errc() || end != text.data() + text.size()) return std::nullopt;
@@ -81,10 +81,14 @@ Options parseOptions(int argc, char** argv) {
                     o.bad = true;
                 }
             }
-        } else if (arg == "--count") number(o.count);
-        else if (arg == "--from") number(o.from);
-        else if (arg == "--grade") number(o.grade);
-        else if (arg == "--cap") number(o.cap);
+        } else if (arg == "--count")
+            number(o.count);
+        else if (arg == "--from")
+            number(o.from);
+        else if (arg == "--grade")
+            number(o.grade);
+        else if (arg == "--cap")
+            number(o.cap);
         else if (arg == "--seed") {
             if (auto v = value()) {
                 o.seed = parseNumber<uint64_t>(*v);
@@ -93,11 +97,13 @@ Options parseOptions(int argc, char** argv) {
                     o.bad = true;
                 }
             }
-        } else if (arg == "--out") o.out = value();
+        } else if (arg == "--out")
+            o.out = value();
         else if (arg.size() > 2 && arg.rfind("--", 0) == 0) {
             std::cerr << "unknown option " << arg << "\n";
             o.bad = true;
-        } else o.files.push_back(arg);
+        } else
+            o.files.push_back(arg);
     }
     return o;
 }
@@ -130,7 +136,8 @@ int runCheck(const Options& o) {
         } else {
             ++failed;
             std::cout << file << ": FAIL: ";
-            for (std::size_t i = 0; i < report.problems.size(); ++i) std::cout << (i ? "; " : "") << report.problems[i];
+            for (std::size_t i = 0; i < report.problems.size(); ++i)
+                std::cout << (i ? "; " : "") << report.problems[i];
             std::cout << "\n";
         }
     }
@@ -157,18 +164,27 @@ int runSolve(const Options& o) {
     const SizeClass size = sizeFor(o, file);
     for (int i = 0; i < kSquareCount; ++i)
         if (clues[i] >= 0 && !squareInBlock(i, size))
-            problems.push_back("clue outside the " + std::string(keywordOf(size)) + " block at square " + std::to_string(i));
+            problems.push_back("clue outside the " + std::string(keywordOf(size)) +
+                               " block at square " + std::to_string(i));
     if (!problems.empty()) {
         for (const auto& p : problems) std::cout << file << ": " << p << "\n";
         return 1;
     }
     const Puzzle puzzle = puzzleFromSquares(size, clues);
     const SolveResult result = countSolutions(puzzle, 2, 2);
+    if (result.aborted) {
+        std::cout << file << ": could not decide uniqueness within " << kDefaultWorkLimit
+                  << " sweep states\n";
+        return 1;
+    }
     const Grid& g = gridFor(size);
-    std::cout << "solutions: " << (result.count >= 2 ? "2 or more" : std::to_string(result.count)) << "\n";
-    for (const State& s : result.solutions) std::cout << "solution: " << formatSegmentList(onSegments(g, s)) << "\n";
+    std::cout << "solutions: " << (result.count >= 2 ? "2 or more" : std::to_string(result.count))
+              << "\n";
+    for (const State& s : result.solutions)
+        std::cout << "solution: " << formatSegmentList(onSegments(g, s)) << "\n";
     if (result.count == 1) std::cout << "grade: " << gradeOf(puzzle) << "\n";
     std::cout << "search nodes: " << result.nodes << "\n";
+    if (result.states > 0) std::cout << "sweep states: " << result.states << "\n";
     return result.count == 1 ? 0 : 1;
 }
 
@@ -205,7 +221,8 @@ int runGenerate(const Options& o) {
             std::cerr << "cannot write " << path.string() << "\n";
             return 1;
         }
-        std::cout << path.string() << ": grade " << levels[i].grade << ", " << levels[i].clueCount << " clues\n";
+        std::cout << path.string() << ": grade " << levels[i].grade << ", " << levels[i].clueCount
+                  << " clues\n";
     }
     return 0;
 }

@@ -1,9 +1,9 @@
 #include "levels/solver/Generator.h"
 
+#include "levels/LevelFile.h"
+
 #include <algorithm>
 #include <set>
-
-#include "levels/LevelFile.h"
 
 namespace quirn::solver {
 namespace {
@@ -11,7 +11,9 @@ namespace {
 struct Region {
     int rows = 0, cols = 0;
     std::array<uint8_t, kMaxCells> in{};
-    bool at(int r, int c) const { return r >= 0 && c >= 0 && r < rows && c < cols && in[r * cols + c]; }
+    bool at(int r, int c) const {
+        return r >= 0 && c >= 0 && r < rows && c < cols && in[r * cols + c];
+    }
 };
 
 // No dot where the region touches itself only at a corner (the border would cross).
@@ -19,7 +21,8 @@ bool cornerOk(const Region& reg, int r, int c) {
     for (int dr = 0; dr <= 1; ++dr)
         for (int dc = 0; dc <= 1; ++dc) {
             const int y = r + dr, x = c + dc; // the dot (y, x)
-            const bool a = reg.at(y - 1, x - 1), b = reg.at(y - 1, x), cc = reg.at(y, x - 1), d = reg.at(y, x);
+            const bool a = reg.at(y - 1, x - 1), b = reg.at(y - 1, x), cc = reg.at(y, x - 1),
+                       d = reg.at(y, x);
             if (a == d && b == cc && a != b) return false;
         }
     return true;
@@ -64,7 +67,7 @@ bool acceptable(const Puzzle& p, int targetGrade) {
         return propagate(p, s, targetGrade) && isComplete(gridFor(p.size), s) && isSolution(p, s);
     }
     // A proof that needs a large search makes a poor level (and a slow check): keep the clue.
-    const SolveResult r = countSolutions(p, 2, 0, kGeneratorNodeLimit);
+    const SolveResult r = searchSolutions(p, 2, 0, kGeneratorNodeLimit);
     return !r.aborted && r.count == 1;
 }
 
@@ -91,8 +94,10 @@ Level levelFromLoop(const Grid& g, const State& loop, int targetGrade, int minCl
         const int c = order[i];
         const int8_t saved = level.puzzle.clue[c];
         level.puzzle.clue[c] = -1;
-        if (acceptable(level.puzzle, acceptGrade)) --clues;
-        else level.puzzle.clue[c] = saved;
+        if (acceptable(level.puzzle, acceptGrade))
+            --clues;
+        else
+            level.puzzle.clue[c] = saved;
     }
     level.clueCount = countClues(g, level.puzzle);
     level.solution = onSegments(g, loop);
@@ -116,10 +121,13 @@ State randomLoop(SizeClass size, Rng& rng) {
             const int i = rng.below(g.cellCount);
             if (reg.in[i]) continue;
             const int r = i / g.cols, c = i % g.cols;
-            if (!reg.at(r - 1, c) && !reg.at(r + 1, c) && !reg.at(r, c - 1) && !reg.at(r, c + 1)) continue;
+            if (!reg.at(r - 1, c) && !reg.at(r + 1, c) && !reg.at(r, c - 1) && !reg.at(r, c + 1))
+                continue;
             reg.in[i] = 1;
-            if (cornerOk(reg, r, c) && noHoles(reg)) ++area;
-            else reg.in[i] = 0;
+            if (cornerOk(reg, r, c) && noHoles(reg))
+                ++area;
+            else
+                reg.in[i] = 0;
         }
         State s{};
         int length = 0, border = 0;
@@ -177,13 +185,15 @@ std::vector<Level> generateSet(SizeClass size, int n, uint64_t seed, int fixedGr
     std::set<std::string> seen;
     for (int i = 0; i < n; ++i) {
         for (uint64_t salt = 0;; ++salt) {
-            uint64_t mix = seed ^ (0xA24BAED4963EE407ull * static_cast<uint64_t>(i + 1)) ^ (salt << 48);
+            uint64_t mix =
+                seed ^ (0xA24BAED4963EE407ull * static_cast<uint64_t>(i + 1)) ^ (salt << 48);
             Rng rng(splitmix64(mix));
             const int grade = fixedGrade > 0 ? fixedGrade : scheduledGrade(size, i, n);
             const int minClues = fixedGrade > 0 ? 0 : scheduledMinClues(size, i, n);
             Level level = generateLevel(size, grade, minClues, rng);
             if (level.grade == 0) continue;
-            const std::string key = formatSegmentList(level.solution) + "|" + clueLine(level.puzzle);
+            const std::string key =
+                formatSegmentList(level.solution) + "|" + clueLine(level.puzzle);
             if (!seen.insert(key).second) continue;
             made.push_back({std::move(level), i});
             break;
@@ -213,23 +223,53 @@ std::string clueLine(const Puzzle& puzzle) {
     const Grid& g = gridFor(puzzle.size);
     std::array<std::string, kSquareCount> clues;
     for (int c = 0; c < g.cellCount; ++c)
-        if (puzzle.clue[c] >= 0) clues[g.cellSquare[c]] = std::string(1, static_cast<char>('0' + puzzle.clue[c]));
+        if (puzzle.clue[c] >= 0)
+            clues[g.cellSquare[c]] = std::string(1, static_cast<char>('0' + puzzle.clue[c]));
     return formatClueText(clues);
 }
 
 std::string levelFileText(const Level& level) {
-    return formatLevelFile(formatSegmentList(level.solution), clueLine(level.puzzle), "", level.message);
+    return formatLevelFile(formatSegmentList(level.solution), clueLine(level.puzzle), "",
+                           level.message);
 }
 
 const std::vector<std::string>& successMessages() {
     static const std::vector<std::string> messages{
-        "Well done!", "Nicely solved!", "Great loop!", "You did it!", "Splendid work!",
-        "Loop closed - bravo!", "That's the one!", "Brilliant!", "Neat and tidy!", "Perfect loop!",
-        "Excellent thinking!", "Smoothly done!", "Right around!", "Full circle!", "Top marks!",
-        "Sharp eyes!", "Clever you!", "Beautifully done!", "Every clue agrees!", "Solved it!",
-        "What a loop!", "Well reasoned!", "Spot on!", "Round and done!", "Masterful!",
-        "A fine loop!", "Nothing left to guess!", "Great logic!", "Ring complete!", "Superb!",
-        "Hooray!", "Closed the circuit!", "Nice going!", "Marvellous!", "Loop master!",
+        "Well done!",
+        "Nicely solved!",
+        "Great loop!",
+        "You did it!",
+        "Splendid work!",
+        "Loop closed - bravo!",
+        "That's the one!",
+        "Brilliant!",
+        "Neat and tidy!",
+        "Perfect loop!",
+        "Excellent thinking!",
+        "Smoothly done!",
+        "Right around!",
+        "Full circle!",
+        "Top marks!",
+        "Sharp eyes!",
+        "Clever you!",
+        "Beautifully done!",
+        "Every clue agrees!",
+        "Solved it!",
+        "What a loop!",
+        "Well reasoned!",
+        "Spot on!",
+        "Round and done!",
+        "Masterful!",
+        "A fine loop!",
+        "Nothing left to guess!",
+        "Great logic!",
+        "Ring complete!",
+        "Superb!",
+        "Hooray!",
+        "Closed the circuit!",
+        "Nice going!",
+        "Marvellous!",
+        "Loop master!",
     };
     return messages;
 }

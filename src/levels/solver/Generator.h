@@ -2,12 +2,12 @@
 // random order while the puzzle stays uniquely solvable within the target grade.
 #pragma once
 
+#include "levels/solver/Random.h"
+#include "levels/solver/Solver.h"
+
 #include <cstdint>
 #include <string>
 #include <vector>
-
-#include "levels/solver/Random.h"
-#include "levels/solver/Solver.h"
 
 namespace quirn::solver {
 

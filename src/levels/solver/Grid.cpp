@@ -17,12 +17,15 @@ Grid buildGrid(SizeClass size) {
     for (auto& d : g.dotEdges) d.fill(-1);
     for (auto& e : g.edgeCells) e.fill(-1);
 
-    auto addDotEdge = [&](int dot, int edge) { g.dotEdges[dot][g.dotEdgeCount[dot]++] = static_cast<int16_t>(edge); };
+    auto addDotEdge = [&](int dot, int edge) {
+        g.dotEdges[dot][g.dotEdgeCount[dot]++] = static_cast<int16_t>(edge);
+    };
     for (int r = 0; r <= g.rows; ++r)
         for (int c = 0; c < g.cols; ++c) {
             const int e = g.hEdge(r, c);
             g.edgeSegment[e] = static_cast<int16_t>(horizontalSegment(r, c));
-            g.edgeDots[e] = {static_cast<int16_t>(g.dot(r, c)), static_cast<int16_t>(g.dot(r, c + 1))};
+            g.edgeDots[e] = {static_cast<int16_t>(g.dot(r, c)),
+                             static_cast<int16_t>(g.dot(r, c + 1))};
             addDotEdge(g.dot(r, c), e);
             addDotEdge(g.dot(r, c + 1), e);
             if (r > 0) g.edgeCells[e][0] = static_cast<int16_t>(g.cell(r - 1, c));
@@ -32,7 +35,8 @@ Grid buildGrid(SizeClass size) {
         for (int c = 0; c <= g.cols; ++c) {
             const int e = g.vEdge(r, c);
             g.edgeSegment[e] = static_cast<int16_t>(verticalSegment(r, c));
-            g.edgeDots[e] = {static_cast<int16_t>(g.dot(r, c)), static_cast<int16_t>(g.dot(r + 1, c))};
+            g.edgeDots[e] = {static_cast<int16_t>(g.dot(r, c)),
+                             static_cast<int16_t>(g.dot(r + 1, c))};
             addDotEdge(g.dot(r, c), e);
             addDotEdge(g.dot(r + 1, c), e);
             if (c > 0) g.edgeCells[e][0] = static_cast<int16_t>(g.cell(r, c - 1));
@@ -44,16 +48,19 @@ Grid buildGrid(SizeClass size) {
             const int cell = g.cell(r, c);
             g.cellSquare[cell] = static_cast<int16_t>(squareIndex(r, c));
             g.squareCell[g.cellSquare[cell]] = static_cast<int16_t>(cell);
-            g.cellEdges[cell] = {static_cast<int16_t>(g.hEdge(r, c)), static_cast<int16_t>(g.hEdge(r + 1, c)),
-                                 static_cast<int16_t>(g.vEdge(r, c)), static_cast<int16_t>(g.vEdge(r, c + 1))};
+            g.cellEdges[cell] = {
+                static_cast<int16_t>(g.hEdge(r, c)), static_cast<int16_t>(g.hEdge(r + 1, c)),
+                static_cast<int16_t>(g.vEdge(r, c)), static_cast<int16_t>(g.vEdge(r, c + 1))};
         }
     for (int c = 0; c < g.cols; ++c) {
         const int line = g.lineCount++;
-        for (int r = 0; r <= g.rows; ++r) g.lineEdges[line][g.lineLength[line]++] = static_cast<int16_t>(g.hEdge(r, c));
+        for (int r = 0; r <= g.rows; ++r)
+            g.lineEdges[line][g.lineLength[line]++] = static_cast<int16_t>(g.hEdge(r, c));
     }
     for (int r = 0; r < g.rows; ++r) {
         const int line = g.lineCount++;
-        for (int c = 0; c <= g.cols; ++c) g.lineEdges[line][g.lineLength[line]++] = static_cast<int16_t>(g.vEdge(r, c));
+        for (int c = 0; c <= g.cols; ++c)
+            g.lineEdges[line][g.lineLength[line]++] = static_cast<int16_t>(g.vEdge(r, c));
     }
     return g;
 }
@@ -61,8 +68,9 @@ Grid buildGrid(SizeClass size) {
 } // namespace
 
 const Grid& gridFor(SizeClass size) {
-    static const std::array<Grid, 4> grids{buildGrid(SizeClass::Quick), buildGrid(SizeClass::Normal),
-                                           buildGrid(SizeClass::Hard), buildGrid(SizeClass::Advanced)};
+    static const std::array<Grid, 4> grids{buildGrid(SizeClass::Quick),
+                                           buildGrid(SizeClass::Normal), buildGrid(SizeClass::Hard),
+                                           buildGrid(SizeClass::Advanced)};
     return grids[static_cast<int>(size)];
 }
 

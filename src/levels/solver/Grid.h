@@ -3,10 +3,10 @@
 // (rows x (cols+1)). Local dots: row-major (rows+1) x (cols+1). Local cells: row-major.
 #pragma once
 
+#include "board/Lattice.h"
+
 #include <array>
 #include <cstdint>
-
-#include "board/Lattice.h"
 
 namespace quirn::solver {
 
@@ -23,15 +23,15 @@ struct Grid {
     int cellCount = 0;
     int edgeCount = 0;
     int dotCount = 0;
-    std::array<std::array<int16_t, 4>, kMaxCells> cellEdges{};   // top, bottom, left, right
-    std::array<std::array<int16_t, 4>, kMaxDots> dotEdges{};     // -1 pads
+    std::array<std::array<int16_t, 4>, kMaxCells> cellEdges{}; // top, bottom, left, right
+    std::array<std::array<int16_t, 4>, kMaxDots> dotEdges{};   // -1 pads
     std::array<int8_t, kMaxDots> dotEdgeCount{};
     std::array<std::array<int16_t, 2>, kMaxEdges> edgeDots{};
-    std::array<std::array<int16_t, 2>, kMaxEdges> edgeCells{};   // -1: outside the block
-    std::array<int16_t, kMaxEdges> edgeSegment{};                // lattice segment index
-    std::array<int16_t, kSegmentCount> segmentEdge{};            // -1: outside the block
-    std::array<int16_t, kMaxCells> cellSquare{};                 // lattice square index
-    std::array<int16_t, kSquareCount> squareCell{};              // -1: outside the block
+    std::array<std::array<int16_t, 2>, kMaxEdges> edgeCells{}; // -1: outside the block
+    std::array<int16_t, kMaxEdges> edgeSegment{};              // lattice segment index
+    std::array<int16_t, kSegmentCount> segmentEdge{};          // -1: outside the block
+    std::array<int16_t, kMaxCells> cellSquare{};               // lattice square index
+    std::array<int16_t, kSquareCount> squareCell{};            // -1: outside the block
     // Straight lines across the block (through cell centres): the loop crosses each an
     // even number of times. Columns: the horizontals of a column; rows: the verticals of a row.
     int lineCount = 0;

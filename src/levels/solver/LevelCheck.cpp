@@ -1,22 +1,26 @@
 #include "levels/solver/LevelCheck.h"
 
+#include "levels/LevelFile.h"
+
 #include <algorithm>
 #include <cctype>
 #include <fstream>
 
-#include "levels/LevelFile.h"
-
 namespace quirn::solver {
 namespace {
 
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
+bool isDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 
 std::string lower(std::string s) {
     for (char& c : s) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
     return s;
 }
 
-std::string at(std::size_t pos) { return " (at column " + std::to_string(pos + 1) + ")"; }
+std::string at(std::size_t pos) {
+    return " (at column " + std::to_string(pos + 1) + ")";
+}
 
 // Reads a decimal at pos without leading zeros; -1 when malformed.
 int readNumber(std::string_view s, std::size_t& pos, std::string& why) {
@@ -47,9 +51,14 @@ std::string solutionLineProblem(std::string_view line, std::vector<int>* segment
         std::string why;
         const int value = readNumber(line, pos, why);
         if (value < 0) return "line 1 not canonical: " + why + at(start);
-        if (value >= kSegmentCount) return "line 1 not canonical: segment " + std::to_string(value) + " is not 0..186" + at(start);
-        if (value <= previous) return "line 1 not canonical: " + std::to_string(value) + " not ascending" + at(start);
-        if (pos >= line.size() || line[pos] != ',') return "line 1 not canonical: " + std::to_string(value) + " not followed by ','" + at(pos);
+        if (value >= kSegmentCount)
+            return "line 1 not canonical: segment " + std::to_string(value) + " is not 0..186" +
+                   at(start);
+        if (value <= previous)
+            return "line 1 not canonical: " + std::to_string(value) + " not ascending" + at(start);
+        if (pos >= line.size() || line[pos] != ',')
+            return "line 1 not canonical: " + std::to_string(value) + " not followed by ','" +
+                   at(pos);
         ++pos;
         previous = value;
         if (segments) segments->push_back(value);
@@ -66,21 +75,31 @@ std::string clueLineProblem(std::string_view line) {
         std::string why;
         const int square = readNumber(line, pos, why);
         if (square < 0) return "line 2 not canonical: " + why + at(start);
-        if (square >= kSquareCount) return "line 2 not canonical: square " + std::to_string(square) + " is not 0..83" + at(start);
-        if (square <= previous) return "line 2 not canonical: square " + std::to_string(square) + " not ascending" + at(start);
-        if (pos >= line.size() || line[pos] != '-') return "line 2 not canonical: square " + std::to_string(square) + " not followed by '-'" + at(pos);
+        if (square >= kSquareCount)
+            return "line 2 not canonical: square " + std::to_string(square) + " is not 0..83" +
+                   at(start);
+        if (square <= previous)
+            return "line 2 not canonical: square " + std::to_string(square) + " not ascending" +
+                   at(start);
+        if (pos >= line.size() || line[pos] != '-')
+            return "line 2 not canonical: square " + std::to_string(square) +
+                   " not followed by '-'" + at(pos);
         ++pos;
         if (pos >= line.size() || line[pos] < '0' || line[pos] > '3')
-            return "line 2 not canonical: clue of square " + std::to_string(square) + " is not one digit 0..3" + at(pos);
+            return "line 2 not canonical: clue of square " + std::to_string(square) +
+                   " is not one digit 0..3" + at(pos);
         ++pos;
-        if (pos >= line.size() || line[pos] != ',') return "line 2 not canonical: clue of square " + std::to_string(square) + " not followed by ','" + at(pos);
+        if (pos >= line.size() || line[pos] != ',')
+            return "line 2 not canonical: clue of square " + std::to_string(square) +
+                   " not followed by ','" + at(pos);
         ++pos;
         previous = square;
     }
     return {};
 }
 
-std::array<int8_t, kSquareCount> gameClues(std::string_view line, std::vector<std::string>* problems) {
+std::array<int8_t, kSquareCount> gameClues(std::string_view line,
+                                           std::vector<std::string>* problems) {
     std::array<int8_t, kSquareCount> clues;
     clues.fill(-1);
     const auto text = parseClues(line);
@@ -90,8 +109,12 @@ std::array<int8_t, kSquareCount> gameClues(std::string_view line, std::vector<st
         if (text[i].size() == 1 && c >= '0' && c <= '3') {
             clues[i] = static_cast<int8_t>(c - '0');
         } else if (problems) {
-            std::string shown = (static_cast<unsigned char>(c) >= 32 && static_cast<unsigned char>(c) < 127) ? std::string(1, c) : "byte " + std::to_string(static_cast<unsigned char>(c));
-            problems->push_back("the game reads square " + std::to_string(i) + "'s clue as '" + shown + "', not a digit 0..3");
+            std::string shown =
+                (static_cast<unsigned char>(c) >= 32 && static_cast<unsigned char>(c) < 127)
+                    ? std::string(1, c)
+                    : "byte " + std::to_string(static_cast<unsigned char>(c));
+            problems->push_back("the game reads square " + std::to_string(i) + "'s clue as '" +
+                                shown + "', not a digit 0..3");
         }
     }
     return clues;
@@ -105,14 +128,16 @@ std::string loopProblem(const std::vector<int>& segments) {
         int on = 0;
         for (int i = 0; i < g.dotEdgeCount[d]; ++i) on += s.edge[g.dotEdges[d][i]] == kOn;
         if (on == 1 || on > 2)
-            return "not a single closed loop: dot (" + std::to_string(d / (g.cols + 1)) + "," + std::to_string(d % (g.cols + 1)) +
-                   ") has " + std::to_string(on) + (on == 1 ? " segment (a loose end)" : " segments");
+            return "not a single closed loop: dot (" + std::to_string(d / (g.cols + 1)) + "," +
+                   std::to_string(d % (g.cols + 1)) + ") has " + std::to_string(on) +
+                   (on == 1 ? " segment (a loose end)" : " segments");
     }
-    if (!isSolution(Puzzle(SizeClass::Advanced), s)) return "not a single closed loop: the segments form more than one loop";
+    if (!isSolution(Puzzle(SizeClass::Advanced), s))
+        return "not a single closed loop: the segments form more than one loop";
     return {};
 }
 
-CheckReport checkLevel(std::string_view bytes, SizeClass size, int cap) {
+CheckReport checkLevel(std::string_view bytes, SizeClass size, int cap, long workLimit) {
     CheckReport report;
     auto& problems = report.problems;
     if (bytes.size() > kMaxLevelFileBytes) {
@@ -165,13 +190,15 @@ CheckReport checkLevel(std::string_view bytes, SizeClass size, int cap) {
     bool loopUsable = false;
     if (lines.lines[0]) {
         const std::string why = solutionLineProblem(*lines.lines[0], &segments);
-        if (!why.empty()) problems.push_back(why);
+        if (!why.empty())
+            problems.push_back(why);
         else {
             std::vector<int> outside;
             for (int seg : segments)
                 if (!segmentInBlock(seg, size)) outside.push_back(seg);
             if (!outside.empty())
-                problems.push_back("segment(s) outside the " + std::string(keywordOf(size)) + " block: " + formatSegmentList(outside));
+                problems.push_back("segment(s) outside the " + std::string(keywordOf(size)) +
+                                   " block: " + formatSegmentList(outside));
             const std::string loop = loopProblem(segments);
             if (!loop.empty()) problems.push_back(loop);
             loopUsable = loop.empty() && outside.empty();
@@ -199,7 +226,8 @@ CheckReport checkLevel(std::string_view bytes, SizeClass size, int cap) {
             if (!list.empty()) list += ',';
             list += std::to_string(i);
         }
-        problems.push_back("clue(s) outside the " + std::string(keywordOf(size)) + " block at square(s) " + list);
+        problems.push_back("clue(s) outside the " + std::string(keywordOf(size)) +
+                           " block at square(s) " + list);
     }
     if (!clueProblems.empty() || !clueOutside.empty()) return report;
 
@@ -211,17 +239,26 @@ CheckReport checkLevel(std::string_view bytes, SizeClass size, int cap) {
             int on = 0;
             for (int e : g.cellEdges[c]) on += loop.edge[e] == kOn;
             if (on != puzzle.clue[c])
-                problems.push_back("square " + std::to_string(g.cellSquare[c]) + ": clue " + std::to_string(puzzle.clue[c]) +
-                                   " but the loop uses " + std::to_string(on) + " of its sides");
+                problems.push_back("square " + std::to_string(g.cellSquare[c]) + ": clue " +
+                                   std::to_string(puzzle.clue[c]) + " but the loop uses " +
+                                   std::to_string(on) + " of its sides");
         }
     }
-    const SolveResult solved = countSolutions(puzzle, cap, cap);
+    const SolveResult solved = countSolutions(puzzle, cap, cap, workLimit);
+    if (solved.aborted) {
+        // Never a false OK: say plainly that the work limit ran out.
+        report.undecided = true;
+        problems.push_back("could not decide uniqueness within " + std::to_string(workLimit) +
+                           " sweep states");
+        return report;
+    }
     report.solutionCount = solved.count;
     report.countCapped = solved.count >= cap;
     if (solved.count == 0) {
         problems.push_back("no loop fits the clues");
     } else if (solved.count > 1) {
-        problems.push_back(std::string(report.countCapped ? "at least " : "") + std::to_string(solved.count) + " loops fit the clues");
+        problems.push_back(std::string(report.countCapped ? "at least " : "") +
+                           std::to_string(solved.count) + " loops fit the clues");
         for (const State& s : solved.solutions) {
             const std::vector<int> other = onSegments(g, s);
             if (!loopUsable || other != segments) {
@@ -233,7 +270,8 @@ CheckReport checkLevel(std::string_view bytes, SizeClass size, int cap) {
     } else {
         report.grade = gradeOf(puzzle);
         if (loopUsable && onSegments(g, solved.solutions[0]) != segments)
-            problems.push_back("the one loop fitting the clues is not line 1: " + formatSegmentList(onSegments(g, solved.solutions[0])));
+            problems.push_back("the one loop fitting the clues is not line 1: " +
+                               formatSegmentList(onSegments(g, solved.solutions[0])));
     }
     return report;
 }

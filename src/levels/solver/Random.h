@@ -15,7 +15,7 @@ inline uint64_t splitmix64(uint64_t& x) {
 }
 
 class Rng {
-public:
+  public:
     explicit Rng(uint64_t seed) {
         for (auto& word : s_) word = splitmix64(seed);
     }
@@ -35,7 +35,7 @@ public:
     // [0, 1)
     double unit() { return static_cast<double>(next() >> 11) * (1.0 / 9007199254740992.0); }
 
-private:
+  private:
     static uint64_t rotl(uint64_t x, int k) { return (x << k) | (x >> (64 - k)); }
     std::array<uint64_t, 4> s_{};
 };

@@ -1,5 +1,7 @@
 #include "levels/solver/Solver.h"
 
+#include "levels/solver/FrontierCount.h"
+
 #include <algorithm>
 
 namespace quirn::solver {
@@ -48,9 +50,12 @@ PassResult dotPass(const Grid& g, const Puzzle&, State& s) {
         }
         int8_t set = kUnknown;
         if (on > 2) return PassResult::Contradiction;
-        if (on == 2) set = kOff;
-        else if (on == 1 && unknown == 1) set = kOn;
-        else if (on == 0 && unknown == 1) set = kOff;
+        if (on == 2)
+            set = kOff;
+        else if (on == 1 && unknown == 1)
+            set = kOn;
+        else if (on == 0 && unknown == 1)
+            set = kOff;
         if (set == kUnknown) continue;
         for (int i = 0; i < n; ++i) {
             const int e = g.dotEdges[d][i];
@@ -140,7 +145,6 @@ PassResult parityPass(const Grid& g, const Puzzle&, State& s) {
     return progress ? PassResult::Progress : PassResult::Stuck;
 }
 
-
 // Union-find over cells plus the outside, with the parity of colour (inside/outside)
 // relative to the parent.
 struct ColourSets {
@@ -192,7 +196,8 @@ PassResult colourPass(const Grid& g, const Puzzle& p, State& s) {
     auto side = [&](int e, int k) { return g.edgeCells[e][k] < 0 ? outside : g.edgeCells[e][k]; };
     for (int e = 0; e < g.edgeCount; ++e) {
         if (s.edge[e] == kUnknown) continue;
-        if (sets.unite(side(e, 0), side(e, 1), s.edge[e] == kOn) < 0) return PassResult::Contradiction;
+        if (sets.unite(side(e, 0), side(e, 1), s.edge[e] == kOn) < 0)
+            return PassResult::Contradiction;
     }
     bool progress = false;
     for (bool grew = true; grew;) {
@@ -286,8 +291,10 @@ PassResult colourPass(const Grid& g, const Puzzle& p, State& s) {
                 for (int e = 0; e < g.edgeCount; ++e) {
                     if (s.edge[e] == kOn) continue;
                     int n = -1;
-                    if (g.edgeCells[e][0] < 0) n = g.edgeCells[e][1];
-                    else if (g.edgeCells[e][1] < 0) n = g.edgeCells[e][0];
+                    if (g.edgeCells[e][0] < 0)
+                        n = g.edgeCells[e][1];
+                    else if (g.edgeCells[e][1] < 0)
+                        n = g.edgeCells[e][0];
                     if (n < 0 || seen[n] || colour[n] == 1 - want) continue;
                     seen[n] = 1;
                     stack[top++] = static_cast<int16_t>(n);
@@ -386,7 +393,8 @@ int pickBranch(const Grid& g, const Puzzle& p, const State& s) {
         int clued = 0;
         for (int i = 0; i < g.dotEdgeCount[d]; ++i) {
             const int e = g.dotEdges[d][i];
-            for (int k = 0; k < 2; ++k) clued += g.edgeCells[e][k] >= 0 && p.clue[g.edgeCells[e][k]] >= 0;
+            for (int k = 0; k < 2; ++k)
+                clued += g.edgeCells[e][k] >= 0 && p.clue[g.edgeCells[e][k]] >= 0;
         }
         const int key = open * 16 - clued;
         if (key < bestKey) {
@@ -457,7 +465,9 @@ Puzzle puzzleFromSquares(SizeClass size, const std::array<int8_t, kSquareCount>&
     return p;
 }
 
-std::span<const Pass> deductionPasses() { return kPasses; }
+std::span<const Pass> deductionPasses() {
+    return kPasses;
+}
 
 bool propagate(const Puzzle& puzzle, State& state, int maxGrade) {
     const Grid& g = gridFor(puzzle.size);
@@ -465,9 +475,12 @@ restart:
     for (const Pass& pass : kPasses) {
         if (pass.grade > maxGrade) break;
         switch (pass.run(g, puzzle, state)) {
-        case PassResult::Contradiction: return false;
-        case PassResult::Progress: goto restart;
-        case PassResult::Stuck: break;
+        case PassResult::Contradiction:
+            return false;
+        case PassResult::Progress:
+            goto restart;
+        case PassResult::Stuck:
+            break;
         }
     }
     return true;
@@ -517,10 +530,27 @@ bool isSolution(const Puzzle& p, const State& s) {
     return visited == total;
 }
 
-SolveResult countSolutions(const Puzzle& puzzle, int cap, int keep, long nodeLimit) {
+SolveResult searchSolutions(const Puzzle& puzzle, int cap, int keep, long nodeLimit) {
     SolveResult result;
     Searcher searcher{gridFor(puzzle.size), puzzle, cap, keep, nodeLimit, result};
     searcher.run(State{});
+    return result;
+}
+
+SolveResult countSolutions(const Puzzle& puzzle, int cap, int keep, long workLimit) {
+    SolveResult result;
+    State root{};
+    if (!propagate(puzzle, root, kGradeLoop)) return result;
+    // Boards with many loops give up cap of them at once to a search; the rest is
+    // settled by the sweep, whose cost does not depend on luck.
+    Searcher searcher{gridFor(puzzle.size), puzzle, cap, keep, kSearchNodes, result};
+    searcher.run(root);
+    if (!result.aborted) return result;
+    const FrontierResult swept = frontierCount(puzzle, root, cap, keep, workLimit);
+    result.count = swept.count;
+    result.solutions = swept.solutions;
+    result.states = swept.states;
+    result.aborted = swept.aborted;
     return result;
 }
 
@@ -546,7 +576,8 @@ State stateFromSegments(const Grid& g, const std::vector<int>& segments) {
     State s{};
     for (int e = 0; e < g.edgeCount; ++e) s.edge[e] = kOff;
     for (int seg : segments)
-        if (seg >= 0 && seg < kSegmentCount && g.segmentEdge[seg] >= 0) s.edge[g.segmentEdge[seg]] = kOn;
+        if (seg >= 0 && seg < kSegmentCount && g.segmentEdge[seg] >= 0)
+            s.edge[g.segmentEdge[seg]] = kOn;
     return s;
 }
 

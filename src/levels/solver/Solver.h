@@ -4,13 +4,13 @@
 // (the lowest grade whose passes finish the puzzle without guessing) and generation.
 #pragma once
 
+#include "levels/solver/Grid.h"
+
 #include <array>
 #include <cstdint>
 #include <span>
 #include <string_view>
 #include <vector>
-
-#include "levels/solver/Grid.h"
 
 namespace quirn::solver {
 
@@ -58,14 +58,25 @@ bool isComplete(const Grid& grid, const State& state);
 bool isSolution(const Puzzle& puzzle, const State& state);
 
 struct SolveResult {
-    int count = 0;              // solutions found, at most cap
+    int count = 0;                // solutions found, at most cap
     std::vector<State> solutions; // the first `keep` of them
-    long nodes = 0;             // search nodes visited
-    bool aborted = false;       // the node limit was reached: count is a lower bound
+    long nodes = 0;               // search nodes visited
+    long states = 0;              // front states of the sweep, when the search gave way to it
+    bool aborted = false;         // the work limit was reached: count is a lower bound
 };
-// Exact: propagation of grades 1-2 plus depth-first search, stops at cap solutions.
-// nodeLimit > 0 stops the search after that many nodes (aborted is then set).
-SolveResult countSolutions(const Puzzle& puzzle, int cap = 2, int keep = 2, long nodeLimit = 0);
+// Default work limit of countSolutions: front states of the sweep (a few MB).
+inline constexpr long kDefaultWorkLimit = 2'000'000;
+// Search nodes tried before the bounded sweep takes over.
+inline constexpr long kSearchNodes = 48;
+// Exact: propagation of grades 1-2, a short depth-first search that stops at cap solutions,
+// and when that does not settle it, a column sweep whose work is bounded by the block's
+// height. workLimit > 0 caps the sweep's front states (aborted is then set).
+SolveResult countSolutions(const Puzzle& puzzle, int cap = 2, int keep = 2,
+                           long workLimit = kDefaultWorkLimit);
+
+// The depth-first search alone (no sweep), from the grade-2 fixed point: for cross-checks.
+// nodeLimit > 0 stops it after that many nodes (aborted is then set).
+SolveResult searchSolutions(const Puzzle& puzzle, int cap, int keep, long nodeLimit);
 
 // 1..3: the lowest grade whose passes alone solve the puzzle; 4: unique but needs search;
 // 0: no solution or more than one.

@@ -2,11 +2,12 @@
 // for a clue; the string's shape picks nothing, the size class is given.
 #pragma once
 
-#include <string>
-#include <vector>
-
 #include "levels/LevelFile.h"
 #include "levels/solver/Solver.h"
+
+#include <algorithm>
+#include <string>
+#include <vector>
 
 namespace quirn::solver::testing {
 
@@ -26,8 +27,12 @@ inline Puzzle board(SizeClass size, const std::string& rows) {
     return puzzleFromSquares(size, clues);
 }
 
-inline int H(int r, int c) { return horizontalSegment(r, c); }
-inline int V(int r, int c) { return verticalSegment(r, c); }
+inline int H(int r, int c) {
+    return horizontalSegment(r, c);
+}
+inline int V(int r, int c) {
+    return verticalSegment(r, c);
+}
 
 // The loop around the rectangle of squares rows r0..r1, cols c0..c1.
 inline std::vector<int> rectangleLoop(int r0, int c0, int r1, int c1) {
@@ -42,6 +47,16 @@ inline std::vector<int> rectangleLoop(int r0, int c0, int r1, int c1) {
     }
     std::sort(s.begin(), s.end());
     return s;
+}
+
+// Rows of the advanced block with d where (row + col) % 2 == parity, else no clue.
+inline std::string checkerboard(char d, int parity) {
+    std::string rows;
+    for (int r = 0; r < kRows; ++r) {
+        if (r) rows += '/';
+        for (int c = 0; c < kCols; ++c) rows += (r + c) % 2 == parity ? d : '.';
+    }
+    return rows;
 }
 
 // Clues of every square from a loop.

@@ -1,7 +1,7 @@
-#include <gtest/gtest.h>
-
 #include "Boards.h"
 #include "levels/solver/LevelCheck.h"
+
+#include <gtest/gtest.h>
 
 namespace quirn::solver {
 namespace {
@@ -9,7 +9,8 @@ namespace {
 using testing::H;
 using testing::V;
 
-std::string file(const std::string& l1, const std::string& l2, const std::string& msg = "Well done!") {
+std::string file(const std::string& l1, const std::string& l2,
+                 const std::string& msg = "Well done!") {
     return formatLevelFile(l1, l2, "", msg);
 }
 
@@ -58,8 +59,10 @@ const LineCase kSolutionLines[] = {
 class SolutionLineTest : public ::testing::TestWithParam<LineCase> {};
 TEST_P(SolutionLineTest, JudgesCanonicalForm) {
     const std::string why = solutionLineProblem(GetParam().line);
-    if (std::string(GetParam().problem).empty()) EXPECT_EQ(why, "");
-    else EXPECT_NE(why.find(GetParam().problem), std::string::npos) << why;
+    if (std::string(GetParam().problem).empty())
+        EXPECT_EQ(why, "");
+    else
+        EXPECT_NE(why.find(GetParam().problem), std::string::npos) << why;
 }
 INSTANTIATE_TEST_SUITE_P(Lines, SolutionLineTest, ::testing::ValuesIn(kSolutionLines),
                          [](const auto& info) { return std::string(info.param.name); });
@@ -81,8 +84,10 @@ const LineCase kClueLines[] = {
 class ClueLineTest : public ::testing::TestWithParam<LineCase> {};
 TEST_P(ClueLineTest, JudgesCanonicalForm) {
     const std::string why = clueLineProblem(GetParam().line);
-    if (std::string(GetParam().problem).empty()) EXPECT_EQ(why, "");
-    else EXPECT_NE(why.find(GetParam().problem), std::string::npos) << why;
+    if (std::string(GetParam().problem).empty())
+        EXPECT_EQ(why, "");
+    else
+        EXPECT_NE(why.find(GetParam().problem), std::string::npos) << why;
 }
 INSTANTIATE_TEST_SUITE_P(Lines, ClueLineTest, ::testing::ValuesIn(kClueLines),
                          [](const auto& info) { return std::string(info.param.name); });
@@ -114,9 +119,11 @@ TEST(Check, ClueOutsideBlock) {
     std::array<std::string, kSquareCount> parsed = parseClues(clues);
     parsed[squareIndex(6, 11)] = "1";
     const CheckReport r = checkLevel(file(kCornerLoop, formatClueText(parsed)), SizeClass::Quick);
-    EXPECT_TRUE(mentions(r, "clue(s) outside the quick block at square(s) " + std::to_string(squareIndex(6, 11))));
+    EXPECT_TRUE(mentions(r, "clue(s) outside the quick block at square(s) " +
+                                std::to_string(squareIndex(6, 11))));
     // The same clue is inside the advanced block.
-    const CheckReport a = checkLevel(file(kCornerLoop, formatClueText(parsed)), SizeClass::Advanced);
+    const CheckReport a =
+        checkLevel(file(kCornerLoop, formatClueText(parsed)), SizeClass::Advanced);
     EXPECT_FALSE(mentions(a, "outside"));
 }
 
@@ -129,11 +136,13 @@ TEST(Check, SegmentOutsideBlock) {
 TEST(Check, NotASingleLoop) {
     std::vector<int> loose{H(0, 0), H(0, 1)};
     std::sort(loose.begin(), loose.end());
-    EXPECT_TRUE(mentions(checkLevel(file(formatSegmentList(loose), cornerClues()), SizeClass::Quick), "loose end"));
+    EXPECT_TRUE(mentions(
+        checkLevel(file(formatSegmentList(loose), cornerClues()), SizeClass::Quick), "loose end"));
     std::vector<int> two = testing::rectangleLoop(0, 0, 0, 0);
     for (int s : testing::rectangleLoop(2, 2, 2, 2)) two.push_back(s);
     std::sort(two.begin(), two.end());
-    EXPECT_TRUE(mentions(checkLevel(file(formatSegmentList(two), ","), SizeClass::Quick), "more than one loop"));
+    EXPECT_TRUE(mentions(checkLevel(file(formatSegmentList(two), ","), SizeClass::Quick),
+                         "more than one loop"));
     EXPECT_TRUE(mentions(checkLevel(file("", cornerClues()), SizeClass::Quick), "no loop"));
 }
 
@@ -149,24 +158,40 @@ TEST(Check, SeveralLoopsAreCountedWithAnother) {
     for (int r = 0; r < 5; ++r)
         for (int c = 0; c < 5; ++c)
             if (r >= 3 || c >= 3) clues[squareIndex(r, c)] = "0";
-    const CheckReport r = checkLevel(file(kCornerLoop, formatClueText(clues)), SizeClass::Quick, 20);
+    const CheckReport r =
+        checkLevel(file(kCornerLoop, formatClueText(clues)), SizeClass::Quick, 20);
     EXPECT_EQ(r.solutionCount, 13);
     EXPECT_FALSE(r.countCapped);
     EXPECT_TRUE(mentions(r, "13 loops fit the clues"));
     EXPECT_FALSE(r.otherSolution.empty());
     EXPECT_NE(r.otherSolution, kCornerLoop);
-    const CheckReport capped = checkLevel(file(kCornerLoop, formatClueText(clues)), SizeClass::Quick, 5);
+    const CheckReport capped =
+        checkLevel(file(kCornerLoop, formatClueText(clues)), SizeClass::Quick, 5);
     EXPECT_TRUE(mentions(capped, "at least 5 loops"));
 }
 
 TEST(Check, FileShapeProblems) {
     EXPECT_TRUE(mentions(checkLevel("", SizeClass::Quick), "empty file"));
-    EXPECT_TRUE(mentions(checkLevel(std::string(kMaxLevelFileBytes + 1, 'x'), SizeClass::Quick), "too large"));
-    EXPECT_TRUE(mentions(checkLevel(kCornerLoop + "\n" + cornerClues() + "\n\nHi\n", SizeClass::Quick), "CR LF"));
+    EXPECT_TRUE(mentions(checkLevel(std::string(kMaxLevelFileBytes + 1, 'x'), SizeClass::Quick),
+                         "too large"));
+    EXPECT_TRUE(mentions(
+        checkLevel(kCornerLoop + "\n" + cornerClues() + "\n\nHi\n", SizeClass::Quick), "CR LF"));
     EXPECT_TRUE(mentions(checkLevel(kCornerLoop + "\r\n", SizeClass::Quick), "only 1 of 4 lines"));
     const std::string garbage("\x01\xff\x00zz\r\n\x80", 8);
     EXPECT_FALSE(checkLevel(garbage, SizeClass::Quick).ok());
-    EXPECT_TRUE(mentions(checkLevel(file(kCornerLoop, cornerClues(), ""), SizeClass::Quick), "success message"));
+    EXPECT_TRUE(mentions(checkLevel(file(kCornerLoop, cornerClues(), ""), SizeClass::Quick),
+                         "success message"));
+}
+
+TEST(Check, RunningOutOfWorkIsAFailNotAnOk) {
+    std::array<std::string, kSquareCount> clues;
+    clues[squareIndex(3, 5)] = "3";
+    const CheckReport r =
+        checkLevel(file(kCornerLoop, formatClueText(clues)), SizeClass::Advanced, 10, 100);
+    EXPECT_FALSE(r.ok());
+    EXPECT_TRUE(r.undecided);
+    EXPECT_TRUE(mentions(r, "could not decide uniqueness within 100 sweep states"));
+    EXPECT_EQ(r.grade, 0);
 }
 
 TEST(Check, SizeClassFromFolderNameIgnoresCase) {

@@ -1,7 +1,7 @@
-#include <gtest/gtest.h>
-
 #include "levels/solver/Generator.h"
 #include "levels/solver/LevelCheck.h"
+
+#include <gtest/gtest.h>
 
 namespace quirn::solver {
 namespace {

@@ -1,8 +1,7 @@
-#include <gtest/gtest.h>
+#include "Boards.h"
 
 #include <algorithm>
-
-#include "Boards.h"
+#include <gtest/gtest.h>
 
 namespace quirn::solver {
 namespace {
@@ -56,7 +55,8 @@ TEST(Solver, UniqueSolutionIsTheCornerSquare) {
     const Puzzle p = board(SizeClass::Quick, "..000/..000/00000/00000/00000");
     const SolveResult r = countSolutions(p);
     ASSERT_EQ(r.count, 1);
-    EXPECT_EQ(onSegments(gridFor(SizeClass::Quick), r.solutions[0]), testing::rectangleLoop(0, 0, 0, 0));
+    EXPECT_EQ(onSegments(gridFor(SizeClass::Quick), r.solutions[0]),
+              testing::rectangleLoop(0, 0, 0, 0));
 }
 
 TEST(Solver, TwoSeparateLoopsAreNotASolution) {
@@ -69,7 +69,8 @@ TEST(Solver, TwoSeparateLoopsAreNotASolution) {
     const State s = stateFromSegments(g, two);
     EXPECT_FALSE(isSolution(p, s)); // every clue and dot agrees, yet it is two loops
     EXPECT_FALSE(isSolution(p, stateFromSegments(g, testing::rectangleLoop(0, 0, 0, 1))));
-    EXPECT_TRUE(isSolution(Puzzle(SizeClass::Quick), stateFromSegments(g, testing::rectangleLoop(0, 0, 0, 1))));
+    EXPECT_TRUE(isSolution(Puzzle(SizeClass::Quick),
+                           stateFromSegments(g, testing::rectangleLoop(0, 0, 0, 1))));
 }
 
 TEST(Solver, EarlyLoopIsCutBeforeTheEnd) {

@@ -1,0 +1,357 @@
+#include "levels/solver/FrontierCount.h"
+
+#include <algorithm>
+#include <cstdint>
+
+namespace quirn::solver {
+namespace {
+
+// A front dot's label: untouched or degree 0 so far, degree 2 (no more sides), or the
+// end of an open path; both ends of one path share a label.
+constexpr int kFree = 0;
+constexpr int kDone = 1;
+constexpr int kFirstPath = 2;
+constexpr int kFresh = 15;
+constexpr int kDotBits = 4;
+constexpr int kNeedBits = 2;
+constexpr int kMaxFront = 16;
+
+// The sweep: edges column by column, so the front is about one column of dots high.
+struct Plan {
+    int steps = 0;
+    bool fits = true; // every front packs into 64 bits
+    std::array<int16_t, kMaxEdges> edge{};
+    std::array<int16_t, kMaxDots> dotLast{};
+    std::array<int16_t, kMaxDots> dotFirst{};
+    std::array<int16_t, kMaxCells> cellFirst{};
+    std::array<std::array<int8_t, 2>, kMaxEdges>
+        remainAfter{}; // the edge's squares' sides still to come
+    std::array<int8_t, kMaxEdges> frontDotCount{};
+    std::array<int8_t, kMaxEdges> frontCellCount{};
+    std::array<std::array<int16_t, kMaxFront>, kMaxEdges> frontDot{};  // after each step
+    std::array<std::array<int16_t, kMaxFront>, kMaxEdges> frontCell{}; // after each step
+};
+
+Plan buildPlan(const Grid& g) {
+    Plan p;
+    for (int x = 0; x <= g.cols; ++x)
+        for (int y = 0; y <= g.rows; ++y) {
+            if (y < g.rows) p.edge[p.steps++] = static_cast<int16_t>(g.vEdge(y, x));
+            if (x < g.cols) p.edge[p.steps++] = static_cast<int16_t>(g.hEdge(y, x));
+        }
+    std::array<int16_t, kMaxEdges> stepOf{};
+    std::array<int16_t, kMaxCells> cellLast{};
+    p.dotFirst.fill(-1);
+    p.cellFirst.fill(-1);
+    for (int i = 0; i < p.steps; ++i) {
+        const int e = p.edge[i];
+        stepOf[e] = static_cast<int16_t>(i);
+        for (int d : g.edgeDots[e]) {
+            if (p.dotFirst[d] < 0) p.dotFirst[d] = static_cast<int16_t>(i);
+            p.dotLast[d] = static_cast<int16_t>(i);
+        }
+        for (int c : g.edgeCells[e]) {
+            if (c < 0) continue;
+            if (p.cellFirst[c] < 0) p.cellFirst[c] = static_cast<int16_t>(i);
+            cellLast[c] = static_cast<int16_t>(i);
+        }
+    }
+    for (int i = 0; i < p.steps; ++i) {
+        const int e = p.edge[i];
+        for (int k = 0; k < 2; ++k) {
+            const int c = g.edgeCells[e][k];
+            if (c < 0) continue;
+            int left = 0;
+            for (int side : g.cellEdges[c]) left += stepOf[side] > i;
+            p.remainAfter[i][k] = static_cast<int8_t>(left);
+        }
+        int nd = 0, nc = 0;
+        for (int d = 0; d < g.dotCount; ++d)
+            if (p.dotFirst[d] <= i && i < p.dotLast[d] && nd < kMaxFront)
+                p.frontDot[i][nd++] = static_cast<int16_t>(d);
+        for (int c = 0; c < g.cellCount; ++c)
+            if (p.cellFirst[c] <= i && i < cellLast[c] && nc < kMaxFront)
+                p.frontCell[i][nc++] = static_cast<int16_t>(c);
+        p.frontDotCount[i] = static_cast<int8_t>(nd);
+        p.frontCellCount[i] = static_cast<int8_t>(nc);
+        if (nd * kDotBits + nc * kNeedBits > 64 || nd >= kMaxFront || nc >= kMaxFront)
+            p.fits = false;
+    }
+    return p;
+}
+
+const Plan& planFor(SizeClass size) {
+    static const std::array<Plan, 4> plans{
+        buildPlan(gridFor(SizeClass::Quick)), buildPlan(gridFor(SizeClass::Normal)),
+        buildPlan(gridFor(SizeClass::Hard)), buildPlan(gridFor(SizeClass::Advanced))};
+    return plans[static_cast<int>(size)];
+}
+
+// Open addressing from packed front to the number of ways (saturated) to reach it.
+class Layer {
+  public:
+    void clear() {
+        for (uint32_t s : used_) count_[s] = 0;
+        used_.clear();
+    }
+    void add(uint64_t key, int64_t ways, int64_t cap) {
+        if ((used_.size() + 1) * 2 > key_.size()) grow();
+        uint32_t s = slot(key);
+        while (count_[s] != 0 && key_[s] != key) s = (s + 1) & mask_;
+        if (count_[s] == 0) {
+            key_[s] = key;
+            used_.push_back(s);
+        }
+        count_[s] = std::min(cap, count_[s] + ways);
+    }
+    // -1 when absent.
+    long find(uint64_t key) const {
+        if (key_.empty()) return -1;
+        uint32_t s = slot(key);
+        while (count_[s] != 0) {
+            if (key_[s] == key) return s;
+            s = (s + 1) & mask_;
+        }
+        return -1;
+    }
+    const std::vector<uint32_t>& used() const { return used_; }
+    uint64_t key(uint32_t s) const { return key_[s]; }
+    int64_t ways(uint32_t s) const { return count_[s]; }
+    std::vector<uint8_t> alive;
+
+  private:
+    uint32_t slot(uint64_t key) const {
+        return static_cast<uint32_t>((key * 0x9E3779B97F4A7C15ull) >> 40) & mask_;
+    }
+    void grow() {
+        std::vector<uint64_t> keys;
+        std::vector<int64_t> counts;
+        for (uint32_t s : used_) {
+            keys.push_back(key_[s]);
+            counts.push_back(count_[s]);
+        }
+        const std::size_t size = key_.empty() ? 64 : key_.size() * 2;
+        key_.assign(size, 0);
+        count_.assign(size, 0);
+        mask_ = static_cast<uint32_t>(size - 1);
+        used_.clear();
+        for (std::size_t i = 0; i < keys.size(); ++i) add(keys[i], counts[i], INT64_MAX);
+    }
+    std::vector<uint64_t> key_;
+    std::vector<int64_t> count_;
+    std::vector<uint32_t> used_;
+    uint32_t mask_ = 0;
+};
+
+enum class Step { Invalid, Next, Closed };
+
+struct Sweep {
+    const Grid& g;
+    const Plan& plan;
+    const Puzzle& p;
+    const State& known;
+    std::array<uint8_t, kMaxEdges> restOffOk{};
+    std::array<int8_t, kMaxDots> label{};
+    std::array<int8_t, kMaxCells> need{};
+
+    Sweep(const Grid& grid, const Plan& pl, const Puzzle& puzzle, const State& k)
+        : g(grid), plan(pl), p(puzzle), known(k) {
+        // restOffOk[i]: no later edge is known on and no later square needs a side.
+        restOffOk[plan.steps - 1] = 1;
+        for (int i = plan.steps - 2; i >= 0; --i) {
+            const int e = plan.edge[i + 1];
+            bool ok = restOffOk[i + 1] && known.edge[e] != kOn;
+            for (int c : g.edgeCells[e])
+                if (c >= 0 && plan.cellFirst[c] == i + 1 && p.clue[c] > 0) ok = false;
+            restOffOk[i] = ok;
+        }
+    }
+
+    // Unpacks the front after step `layer` (-1: before the first step).
+    void load(int layer, uint64_t key) {
+        if (layer < 0) return;
+        const int nd = plan.frontDotCount[layer];
+        for (int j = 0; j < nd; ++j)
+            label[plan.frontDot[layer][j]] = static_cast<int8_t>((key >> (kDotBits * j)) & 15);
+        const int base = nd * kDotBits;
+        for (int j = 0; j < plan.frontCellCount[layer]; ++j)
+            need[plan.frontCell[layer][j]] =
+                static_cast<int8_t>((key >> (base + kNeedBits * j)) & 3);
+    }
+
+    // Step i with the edge on or off, from the front last loaded. Closed: the loop is
+    // complete and every later edge off agrees with everything.
+    Step apply(int i, bool on, uint64_t& out) const {
+        const int e = plan.edge[i];
+        if (known.edge[e] == (on ? kOff : kOn)) return Step::Invalid;
+        const int a = g.edgeDots[e][0], b = g.edgeDots[e][1];
+        const auto& cells = g.edgeCells[e];
+        int la = plan.dotFirst[a] == i ? kFree : label[a];
+        int lb = plan.dotFirst[b] == i ? kFree : label[b];
+        std::array<int, 2> needs{};
+        for (int k = 0; k < 2; ++k) {
+            const int c = cells[k];
+            if (c < 0 || p.clue[c] < 0) continue;
+            needs[k] = plan.cellFirst[c] == i ? p.clue[c] : need[c];
+            if (on && needs[k]-- == 0) return Step::Invalid;
+            if (needs[k] > plan.remainAfter[i][k]) return Step::Invalid;
+        }
+        int from = -1, to = -1; // relabel: the far end of a merged path
+        if (on) {
+            if (la == kDone || lb == kDone) return Step::Invalid;
+            if (la == kFree && lb == kFree) {
+                la = lb = kFresh;
+            } else if (la == kFree) {
+                la = lb;
+                lb = kDone;
+            } else if (lb == kFree) {
+                lb = la;
+                la = kDone;
+            } else if (la == lb) {
+                return closes(i, a, b, needs) ? Step::Closed : Step::Invalid;
+            } else {
+                from = la;
+                to = lb;
+                la = lb = kDone;
+            }
+        }
+        if (plan.dotLast[a] == i && la >= kFirstPath) return Step::Invalid;
+        if (plan.dotLast[b] == i && lb >= kFirstPath) return Step::Invalid;
+        // Pack the front after step i, numbering paths by first appearance.
+        std::array<int8_t, 16> renumber{};
+        int next = kFirstPath;
+        uint64_t key = 0;
+        const int nd = plan.frontDotCount[i];
+        for (int j = 0; j < nd; ++j) {
+            const int d = plan.frontDot[i][j];
+            int l = d == a ? la : d == b ? lb : (plan.dotFirst[d] == i ? kFree : label[d]);
+            if (l == from) l = to;
+            if (l >= kFirstPath) {
+                if (renumber[l] == 0) renumber[l] = static_cast<int8_t>(next++);
+                l = renumber[l];
+            }
+            key |= static_cast<uint64_t>(l) << (kDotBits * j);
+        }
+        const int base = nd * kDotBits;
+        for (int j = 0; j < plan.frontCellCount[i]; ++j) {
+            const int c = plan.frontCell[i][j];
+            int n = 0;
+            if (p.clue[c] >= 0) n = c == cells[0] ? needs[0] : c == cells[1] ? needs[1] : need[c];
+            key |= static_cast<uint64_t>(n) << (base + kNeedBits * j);
+        }
+        out = key;
+        return Step::Next;
+    }
+
+    // Joining a path's two ends: allowed only with no other path open and every clue met.
+    bool closes(int i, int a, int b, const std::array<int, 2>& needs) const {
+        if (!restOffOk[i] || needs[0] != 0 || needs[1] != 0) return false;
+        const int layer = i - 1;
+        if (layer < 0) return false;
+        const auto& cells = g.edgeCells[plan.edge[i]];
+        for (int j = 0; j < plan.frontDotCount[layer]; ++j) {
+            const int d = plan.frontDot[layer][j];
+            if (d != a && d != b && label[d] >= kFirstPath) return false;
+        }
+        for (int j = 0; j < plan.frontCellCount[layer]; ++j) {
+            const int c = plan.frontCell[layer][j];
+            if (c != cells[0] && c != cells[1] && p.clue[c] >= 0 && need[c] != 0) return false;
+        }
+        return true;
+    }
+};
+
+} // namespace
+
+FrontierResult frontierCount(const Puzzle& puzzle, const State& known, int cap, int keep,
+                             long stateLimit) {
+    FrontierResult result;
+    const Grid& g = gridFor(puzzle.size);
+    const Plan& plan = planFor(puzzle.size);
+    if (!plan.fits) {
+        result.aborted = true;
+        return result;
+    }
+    Sweep sweep(g, plan, puzzle, known);
+    const int64_t cap64 = std::max(cap, 1);
+    // layers[i + 1]: the front after step i; kept whole only when loops are wanted.
+    const bool keepLayers = keep > 0;
+    std::vector<Layer> layers(keepLayers ? plan.steps + 1 : 2);
+    auto layerAt = [&](int i) -> Layer& {
+        return keepLayers ? layers[i + 1] : layers[(i + 1) & 1];
+    };
+    layerAt(-1).add(0, 1, cap64);
+    int64_t closed = 0;
+    for (int i = 0; i < plan.steps; ++i) {
+        const Layer& from = layerAt(i - 1);
+        Layer& to = layerAt(i);
+        to.clear();
+        for (uint32_t s : from.used()) {
+            sweep.load(i - 1, from.key(s));
+            for (bool on : {true, false}) {
+                uint64_t key = 0;
+                const Step step = sweep.apply(i, on, key);
+                if (step == Step::Closed)
+                    closed = std::min(cap64, closed + from.ways(s));
+                else if (step == Step::Next)
+                    to.add(key, from.ways(s), cap64);
+            }
+        }
+        result.states += static_cast<long>(to.used().size());
+        if (stateLimit > 0 && result.states > stateLimit) {
+            result.aborted = true;
+            return result;
+        }
+    }
+    result.count = static_cast<int>(closed);
+    if (!keepLayers || closed == 0) return result;
+
+    // Mark the fronts from which a loop can still be completed, last step first.
+    for (int i = plan.steps - 1; i >= -1; --i) {
+        Layer& layer = layerAt(i);
+        layer.alive.assign(layer.used().empty()
+                               ? 0
+                               : *std::max_element(layer.used().begin(), layer.used().end()) + 1,
+                           0);
+        if (i + 1 >= plan.steps) continue;
+        const Layer& next = layerAt(i + 1);
+        for (uint32_t s : layer.used()) {
+            sweep.load(i, layer.key(s));
+            for (bool on : {true, false}) {
+                uint64_t key = 0;
+                const Step step = sweep.apply(i + 1, on, key);
+                long t = -1;
+                if (step == Step::Closed ||
+                    (step == Step::Next && (t = next.find(key)) >= 0 && next.alive[t])) {
+                    layer.alive[s] = 1;
+                    break;
+                }
+            }
+        }
+    }
+    // Walk forward through live fronts only: every walk ends in a loop.
+    std::array<int8_t, kMaxEdges> chosen{};
+    auto walk = [&](auto&& self, int i, uint64_t frontKey) -> void {
+        for (bool on : {true, false}) {
+            if (static_cast<int>(result.solutions.size()) >= keep) return;
+            sweep.load(i - 1, frontKey);
+            uint64_t key = 0;
+            const Step step = sweep.apply(i, on, key);
+            chosen[i] = on ? kOn : kOff;
+            if (step == Step::Closed) {
+                State s{};
+                for (int j = 0; j < plan.steps; ++j)
+                    s.edge[plan.edge[j]] = j <= i ? chosen[j] : static_cast<int8_t>(kOff);
+                result.solutions.push_back(s);
+            } else if (step == Step::Next) {
+                const Layer& next = layerAt(i);
+                const long t = next.find(key);
+                if (t >= 0 && next.alive[t]) self(self, i + 1, key);
+            }
+        }
+    };
+    walk(walk, 0, 0);
+    return result;
+}
+
+} // namespace quirn::solver
