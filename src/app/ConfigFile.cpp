@@ -1,11 +1,10 @@
 #include "app/ConfigFile.h"
 
+#include "platform/Numbers.h"
 #include "platform/TextLines.h"
 
 #include <algorithm>
 #include <cctype>
-#include <cmath>
-#include <cstdlib>
 #include <vector>
 
 namespace quirn {
@@ -30,14 +29,10 @@ std::optional<bool> parseBoolean(std::string_view text) {
     text = trimBlanks(text);
     if (equalsIgnoringCase(text, "true")) return true;
     if (equalsIgnoringCase(text, "false")) return false;
-    if (text.empty() || text.size() > 64) return std::nullopt;
-    const std::string copy(text);
-    char* end = nullptr;
-    const double value = std::strtod(copy.c_str(), &end);
-    if (end != copy.c_str() + copy.size() || !std::isfinite(value)) return std::nullopt;
-    // strtod also reads hexadecimal and "inf"; only plain decimal numbers count here.
-    if (copy.find_first_of("xXnN") != std::string::npos) return std::nullopt;
-    return value != 0;
+    if (text.size() > 64) return std::nullopt;
+    const std::optional<double> value = parseDecimal(text);
+    if (!value) return std::nullopt;
+    return *value != 0;
 }
 
 void readConfig(std::optional<std::string_view> bytes, GameState& state) {

@@ -128,6 +128,8 @@ class Form1 {
 
     // Level, settings and progress files are small; anything larger is not ours.
     static constexpr std::size_t kSmallFileLimit = 1 << 20;
+    // A skipped list of this size holds about a million entries.
+    static constexpr std::size_t kListFileLimit = 16 << 20;
 
   private:
     void loadThemePicture();
@@ -149,6 +151,7 @@ class Form1 {
 
     ProgramFolder folder_;
     Platform& platform_;
+    bool skippedListUnreadable_ = false;
 };
 
 // Colour text as a number, blanks around the digits ignored; anything else is black.

@@ -41,7 +41,7 @@ void Form1::setSizeChecks() {
 // Every step is guarded on its own: a missing or broken file leaves what that step
 // would have set, and start-up goes on.
 void Form1::Form_Load() {
-    readConfig(folder_.readFile("quirn.cfg", kSmallFileLimit), state);
+    readConfig(folder_.readStart("quirn.cfg", kSmallFileLimit), state);
     loadThemePicture();
     model[MenuId::mnsound].checked = state.soundOn;
     setSizeChecks();

@@ -1,20 +1,15 @@
 #include "app/Form1.h"
+#include "platform/Numbers.h"
 
 #include <cmath>
-#include <cstdlib>
 
 namespace quirn {
 
 std::uint32_t colourFromText(const std::string& text) {
-    std::size_t first = text.find_first_not_of(" \t");
-    std::size_t last = text.find_last_not_of(" \t");
-    if (first == std::string::npos || last - first > 32) return 0;
-    const std::string number = text.substr(first, last - first + 1);
-    if (number.find_first_not_of("+-0123456789.eE") != std::string::npos) return 0;
-    char* end = nullptr;
-    const double value = std::strtod(number.c_str(), &end);
-    if (end != number.c_str() + number.size() || !std::isfinite(value)) return 0;
-    const double rounded = std::nearbyint(value);
+    if (text.size() > 64) return 0;
+    const std::optional<double> value = parseDecimalWithBlanks(text);
+    if (!value) return 0;
+    const double rounded = std::nearbyint(*value);
     if (rounded < 0 || rounded > 4294967295.0) return 0;
     return static_cast<std::uint32_t>(rounded);
 }

@@ -1,28 +1,19 @@
 #include "app/Form1.h"
 #include "levels/LevelFile.h"
-
-#include <regex>
+#include "platform/Numbers.h"
 
 namespace quirn {
 
-namespace {
-
-// An optional sign, digits with an optional decimal point, an optional exponent,
-// blanks around.
-bool isNumber(const std::string& text) {
-    static const std::regex number(R"( *[+-]?(\d+\.?\d*|\.\d+)([eE][+-]?\d+)? *)");
-    return text.size() <= 64 && std::regex_match(text, number);
-}
-
-} // namespace
-
 void Form1::Command1_Click() {
     const std::string number = model[ControlId::Text3].caption;
-    if (!isNumber(number)) {
+    // An optional sign, digits with an optional decimal point and exponent, blanks around.
+    const std::optional<double> value =
+        number.size() <= 64 ? parseDecimalWithBlanks(number) : std::nullopt;
+    if (!value) {
         message("Filename must be a number");
         return;
     }
-    if (std::strtod(number.c_str(), nullptr) > 999) {
+    if (*value > 999) {
         message("Filename too high - must be below 1000");
         return;
     }

@@ -3,8 +3,8 @@
 
 namespace quirn {
 
-// Help files may be long; a file beyond this is not one we shipped.
-constexpr std::size_t kHelpFileLimit = 8 << 20;
+// A help file beyond this is not one we shipped, and would only stall the viewer.
+constexpr std::size_t kHelpFileLimit = 1 << 20;
 
 void Form1::showHelpFile(const std::string& file) {
     model[ControlId::Command2].visible = false;

@@ -1,9 +1,9 @@
 #include "app/Form1.h"
+#include "platform/Numbers.h"
 
 #include <algorithm>
 #include <cctype>
 #include <cmath>
-#include <cstdlib>
 
 namespace quirn {
 
@@ -95,15 +95,10 @@ void Form1::mrest_Click() {
         "Enter a level number to start re-playing the levels from...", "Quirn", "1");
     if (answer.empty()) return;
     // Anything but a number the series can hold changes nothing, as a cancel does.
-    const std::size_t first = answer.find_first_not_of(' ');
-    const std::size_t last = answer.find_last_not_of(' ');
-    if (first == std::string::npos || last - first > 32) return;
-    const std::string text = answer.substr(first, last - first + 1);
-    if (text.find_first_not_of("+-0123456789.") != std::string::npos) return;
-    char* end = nullptr;
-    const double value = std::strtod(text.c_str(), &end);
-    if (end != text.c_str() + text.size() || !std::isfinite(value)) return;
-    const double rounded = std::nearbyint(value);
+    const std::optional<double> value =
+        answer.size() <= 64 ? parseDecimalWithBlanks(answer) : std::nullopt;
+    if (!value) return;
+    const double rounded = std::nearbyint(*value);
     if (rounded < -32768 || rounded > 32767) return;
 
     state.playMode = 0;

@@ -12,7 +12,7 @@ void Form1::emptyBoard(bool keepOutlines) {
 }
 
 void Form1::readGameNumber() {
-    const auto bytes = folder_.readFile(levelFolder() + "level.dat", kSmallFileLimit);
+    const auto bytes = folder_.readStart(levelFolder() + "level.dat", kSmallFileLimit);
     if (!bytes) return;
     if (const auto number = parseProgress(*bytes)) state.gameNumber = *number;
 }

@@ -1,25 +1,25 @@
 #include "levels/ProgressFile.h"
 
+#include "platform/Numbers.h"
+
 #include <cctype>
+#include <cmath>
 
 namespace quirn {
 
 std::optional<std::int16_t> parseProgress(std::string_view bytes) {
     std::size_t p = 0;
     while (p < bytes.size() && std::isspace(static_cast<unsigned char>(bytes[p]))) ++p;
-    bool negative = false;
-    if (p < bytes.size() && (bytes[p] == '-' || bytes[p] == '+')) negative = bytes[p++] == '-';
-    long value = 0;
-    std::size_t digits = 0;
-    while (p < bytes.size() && std::isdigit(static_cast<unsigned char>(bytes[p]))) {
-        value = value * 10 + (bytes[p++] - '0');
-        if (value > 32768) return std::nullopt;
-        ++digits;
-    }
-    if (digits == 0) return std::nullopt;
-    if (negative) value = -value;
-    if (value < -32768 || value > 32767) return std::nullopt;
-    return static_cast<std::int16_t>(value);
+    // The number runs to the next blank, comma or line end; a fraction is rounded.
+    std::size_t end = p;
+    while (end < bytes.size() && end - p <= 64 && bytes[end] != ',' &&
+           !std::isspace(static_cast<unsigned char>(bytes[end])))
+        ++end;
+    const std::optional<double> value = parseDecimal(bytes.substr(p, end - p));
+    if (!value) return std::nullopt;
+    const double rounded = std::nearbyint(*value);
+    if (rounded < -32768 || rounded > 32767) return std::nullopt;
+    return static_cast<std::int16_t>(rounded);
 }
 
 std::string formatProgress(int number) {

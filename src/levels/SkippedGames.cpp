@@ -9,10 +9,14 @@ std::string Form1::skippedFile() const {
 }
 
 void Form1::mskip_Click() {
-    std::string list = folder_.readFile(skippedFile(), kSmallFileLimit).value_or("");
-    // A hand-edited list may end without a line end; the new entry gets its own line.
-    if (!list.empty() && list.back() != '\n' && list.back() != '\r') list += "\r\n";
-    folder_.writeFile(skippedFile(), list + model[ControlId::Label5].caption + "\r\n");
+    const std::optional<std::string> list = folder_.readFile(skippedFile(), kListFileLimit);
+    // A list that exists but can't be read is left alone rather than replaced by one line.
+    if (list || !folder_.fileExists(skippedFile())) {
+        std::string text = list.value_or("");
+        // A hand-edited list may end without a line end; the new entry gets its own line.
+        if (!text.empty() && text.back() != '\n' && text.back() != '\r') text += "\r\n";
+        folder_.writeFile(skippedFile(), text + model[ControlId::Label5].caption + "\r\n");
+    }
     if (state.gameNumber < 32767) ++state.gameNumber;
     writeProgress(state.gameNumber);
     nextgame();
@@ -22,7 +26,9 @@ void Form1::mshows_Click() {
     model[ControlId::Picture2].visible = true;
     model[ControlId::Label8].caption = "Skipped " + state.sizeClass + " games..";
     Control& list = model[ControlId::List1];
-    if (const auto bytes = folder_.readFile(skippedFile(), kSmallFileLimit))
+    const auto bytes = folder_.readFile(skippedFile(), kListFileLimit);
+    skippedListUnreadable_ = !bytes && folder_.fileExists(skippedFile());
+    if (bytes)
         for (std::string& entry : readCommaFields(*bytes, false))
             list.items.push_back(std::move(entry));
     list.selected = list.items.empty() ? -1 : 0;
@@ -41,7 +47,9 @@ void Form1::Command8_Click() {
 
 void Form1::closeskip() {
     Control& list = model[ControlId::List1];
-    folder_.writeFile(skippedFile(), joinLinesCrlf(list.items));
+    // The panel showed none of an unreadable list's entries; writing would lose them all.
+    if (!skippedListUnreadable_) folder_.writeFile(skippedFile(), joinLinesCrlf(list.items));
+    skippedListUnreadable_ = false;
     list.items.clear();
     list.selected = -1;
     model[ControlId::Picture2].visible = false;

@@ -1,8 +1,6 @@
 #include "platform/CommaFields.h"
 
-#include <charconv>
-#include <cmath>
-#include <regex>
+#include "platform/Numbers.h"
 
 namespace quirn {
 namespace {
@@ -23,15 +21,11 @@ std::size_t skipLineEnd(std::string_view text, std::size_t p) {
 }
 
 std::string numberText(const std::string& field) {
-    static const std::regex number(R"([+-]?(\d+\.?\d*|\.\d+)([eE][+-]?\d+)?)");
-    std::string trimmed = field;
-    while (!trimmed.empty() && trimmed.back() == ' ') trimmed.pop_back();
-    if (trimmed.size() > 40 || !std::regex_match(trimmed, number)) return field;
-    const double value = std::strtod(trimmed.c_str(), nullptr);
-    if (!std::isfinite(value)) return field;
-    char buffer[64];
-    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value == 0 ? 0.0 : value);
-    return std::string(buffer, result.ptr);
+    std::string_view trimmed = field;
+    while (!trimmed.empty() && trimmed.back() == ' ') trimmed.remove_suffix(1);
+    if (trimmed.size() > 64) return field;
+    const std::optional<double> value = parseDecimal(trimmed);
+    return value ? ordinaryNumberText(*value) : field;
 }
 
 } // namespace

@@ -95,6 +95,22 @@ std::optional<std::string> ProgramFolder::readFile(const std::string& relative,
     return bytes;
 }
 
+std::optional<std::string> ProgramFolder::readStart(const std::string& relative,
+                                                    std::size_t maxBytes) const {
+    const fs::path path = resolve(relative);
+    if (!isPlainFile(path)) return std::nullopt;
+    std::error_code ec;
+    const auto size = fs::file_size(path, ec);
+    if (ec) return std::nullopt;
+    std::ifstream in(path, std::ios::binary);
+    if (!in) return std::nullopt;
+    std::string bytes(std::min<std::uintmax_t>(size, maxBytes), '\0');
+    in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    if (in.bad()) return std::nullopt;
+    bytes.resize(static_cast<std::size_t>(in.gcount()));
+    return bytes;
+}
+
 bool ProgramFolder::writeFile(const std::string& relative, const std::string& bytes) const {
     std::error_code ec;
     fs::path target = resolve(relative);
@@ -152,7 +168,13 @@ std::vector<std::string> ProgramFolder::listFiles(const std::string& relativeFol
     for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
         if (isPlainFile(it->path())) names.push_back(it->path().filename().string());
     }
-    std::sort(names.begin(), names.end());
+    // Sorted as the player reads them, letter case aside.
+    std::sort(names.begin(), names.end(), [](const std::string& a, const std::string& b) {
+        const auto lower = [](unsigned char c) { return std::tolower(c); };
+        return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(),
+                                            [&](char x, char y) { return lower(x) < lower(y); }) ||
+               (equalsIgnoringCase(a, b) && a < b);
+    });
     return names;
 }
 

@@ -30,12 +30,18 @@ class ProgramFolder {
     std::optional<std::string> readFile(const std::string& relative,
                                         std::size_t maxBytes = kDefaultReadLimit) const;
 
+    // The file's first maxBytes bytes (all of a smaller one), for readers that stop
+    // after a few lines; nothing when it is missing, not a plain file or unreadable.
+    std::optional<std::string> readStart(const std::string& relative,
+                                         std::size_t maxBytes = kDefaultReadLimit) const;
+
     // Replaces the file atomically: a temporary file beside it, then a rename.
     // A read-only file is left alone; a symbolic link is written through.
     // Returns false, and changes nothing, when the write can't be done.
     bool writeFile(const std::string& relative, const std::string& bytes) const;
 
-    // Names of the plain files of a folder, sorted; empty when it is missing.
+    // Names of the plain files of a folder, sorted without regard to case; empty when
+    // the folder is missing.
     std::vector<std::string> listFiles(const std::string& relativeFolder) const;
 
     // Path relative to the root with forward slashes, for output.

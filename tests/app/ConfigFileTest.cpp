@@ -92,6 +92,19 @@ TEST(ConfigFile, SaverRewritesAllSixLinesAndTheChecks) {
     EXPECT_FALSE(game->model[MenuId::mnuhard].checked);
 }
 
+TEST(ConfigFile, JunkAfterTheSixthLineIsIgnoredHoweverLong) {
+    test::Game game;
+    game.folder.write("quirn.cfg", test::config("hard", "False") + std::string(3 << 20, 'x'));
+    game.folder.write("puzzles/hard/level.dat", " 1 \r\n" + std::string(2 << 20, ' '));
+    game.folder.write("puzzles/hard/game1.puz", test::twoSquareLevel() + std::string(2 << 20, '9'));
+    game.start();
+    EXPECT_EQ(game->state.sizeClass, "hard");
+    EXPECT_FALSE(game->state.soundOn);
+    EXPECT_EQ(game->state.gameNumber, 1);
+    EXPECT_EQ(game->solutionText(), test::kTwoSquareSolution);
+    EXPECT_EQ(game->state.successMessage, "Well done!");
+}
+
 TEST(ConfigFile, StartWithoutConfiguration) {
     test::Game game;
     game.folder.write("puzzles/quick/game1.puz", test::twoSquareLevel());

@@ -23,12 +23,13 @@ TEST(ProgressFile, Reading) {
         std::optional<std::int16_t> number;
     };
     const Case cases[] = {
-        {"as written", " 12 \r\n", 12},   {"no blanks", "7", 7},
-        {"negative", "-3 \r\n", -3},      {"tabs and lines", "\t\r\n 5\r\n9", 5},
-        {"text after", "42 levels", 42},  {"empty", "", std::nullopt},
-        {"letters", "abc", std::nullopt}, {"too large", "40000", std::nullopt},
-        {"limit", "32767", 32767},        {"huge digits", std::string(5000, '9'), std::nullopt},
-        {"sign only", "-", std::nullopt},
+        {"as written", " 12 \r\n", 12},    {"no blanks", "7", 7},
+        {"negative", "-3 \r\n", -3},       {"tabs and lines", "\t\r\n 5\r\n9", 5},
+        {"text after", "42 levels", 42},   {"empty", "", std::nullopt},
+        {"letters", "abc", std::nullopt},  {"too large", "40000", std::nullopt},
+        {"limit", "32767", 32767},         {"huge digits", std::string(5000, '9'), std::nullopt},
+        {"sign only", "-", std::nullopt},  {"fraction rounds", "7.6\r\n", 8},
+        {"half rounds to even", "6.5", 6}, {"number glued to text", "12abc", std::nullopt},
     };
     for (const Case& c : cases) EXPECT_EQ(parseProgress(c.bytes), c.number) << c.what;
 }
@@ -164,8 +165,8 @@ TEST(Progress, NextGameLoadsWhatLevelDatNames) {
 }
 
 TEST(Progress, UnreadableLevelLeavesNothingWinnable) {
-    // An empty file and one far too large to be a level both read as no lines.
-    for (const std::string& broken : {std::string(), std::string(2 << 20, '1')}) {
+    // An empty file, and one of empty lines only.
+    for (const std::string& broken : {std::string(), std::string("\r\n\n\r")}) {
         Game game;
         game.folder.write("quirn.cfg", test::config("quick"));
         game.folder.write("puzzles/quick/level.dat", " 1 \r\n");
@@ -186,6 +187,18 @@ TEST(Progress, UnreadableLevelLeavesNothingWinnable) {
         EXPECT_EQ(game.folder.read("puzzles/quick/level.dat"), " 2 \r\n");
         EXPECT_EQ(game->state.bestPossible, 0);
     }
+}
+
+TEST(Progress, AGiantLineIsCutAtTheReadLimit) {
+    Game game;
+    game.folder.write("quirn.cfg", test::config("quick"));
+    game.folder.write("puzzles/quick/level.dat", " 1 \r\n");
+    game.folder.write("puzzles/quick/game1.puz", std::string(3 << 20, ','));
+    game.start();
+    EXPECT_EQ(game->solutionText().size(), Form1::kSmallFileLimit);
+    EXPECT_EQ(game->state.bestPossible, 32767);
+    game->Label1_MouseDown(23, 1);
+    EXPECT_TRUE(game->state.gameInProgress);
 }
 
 TEST(Progress, UnwritableProgressDoesNotStopTheGame) {

@@ -68,6 +68,25 @@ TEST(SkippedGames, PlayLevelReplaysWithoutProgress) {
     EXPECT_TRUE(f.model[ControlId::Command2].enabled);
 }
 
+TEST(SkippedGames, AListTooLargeToReadIsNeverReplaced) {
+    Game game;
+    normalSeries(game, 5);
+    const std::string huge = "Game: 1\r\n" + std::string(20 << 20, 'x') + "\r\n";
+    game.folder.write("puzzles/normal/skipped.dat", huge);
+    Form1& f = *game;
+    f.clickMenu(MenuId::mskip);
+    EXPECT_EQ(f.model[ControlId::Label5].caption, "Game: 6"); // the skip itself goes on
+    f.clickMenu(MenuId::mshows);
+    EXPECT_TRUE(f.model[ControlId::List1].items.empty());
+    f.clickControl(ControlId::Command8);
+    EXPECT_EQ(game.folder.read("puzzles/normal/skipped.dat"), huge);
+    // A readable list is written back again once the panel showed it.
+    game.folder.write("puzzles/normal/skipped.dat", "Game: 2\r\n");
+    f.clickMenu(MenuId::mshows);
+    f.clickControl(ControlId::Command8);
+    EXPECT_EQ(game.folder.read("puzzles/normal/skipped.dat"), "Game: 2\r\n");
+}
+
 TEST(SkippedGames, BrokenListsAndNamesLoadNothing) {
     Game game;
     normalSeries(game, 5);

@@ -55,6 +55,9 @@ TEST(ProgramFolder, ReadsRefuseWhatIsNotAPlainSmallFile) {
     fs::create_directories(t.path() / "dir.puz");
     ProgramFolder folder(t.path());
     EXPECT_FALSE(folder.readFile("big.dat", 4096).has_value());
+    EXPECT_EQ(folder.readStart("big.dat", 4096)->size(), 4096u);
+    EXPECT_EQ(folder.readStart("big.dat", 9000)->size(), 5000u);
+    EXPECT_FALSE(folder.readStart("dir.puz").has_value());
     EXPECT_EQ(folder.readFile("big.dat", 5000)->size(), 5000u);
     EXPECT_FALSE(folder.readFile("dir.puz").has_value());
     EXPECT_FALSE(folder.readFile("missing").has_value());
@@ -115,7 +118,8 @@ TEST(ProgramFolder, ListsPlainFilesSorted) {
     t.write("p/a.puz", "");
     fs::create_directories(t.path() / "p/sub");
     ProgramFolder folder(t.path());
-    EXPECT_EQ(folder.listFiles("P"), (std::vector<std::string>{"a.puz", "b.puz"}));
+    t.write("p/C.puz", "");
+    EXPECT_EQ(folder.listFiles("P"), (std::vector<std::string>{"a.puz", "b.puz", "C.puz"}));
     EXPECT_TRUE(folder.listFiles("none").empty());
 }
 

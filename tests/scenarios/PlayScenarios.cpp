@@ -183,7 +183,8 @@ const std::vector<Scenario> kUnreadLevels = {
          EXPECT_EQ(caption(s, "Label5"), "Game: 4");
          EXPECT_EQ(run.count(kWinSound), 0);
      }},
-    {"level_file_too_large_to_be_ours",
+    // The reader stops after four lines, so a long tail loses nothing before it.
+    {"level_file_with_a_huge_tail",
      {{"quirn.cfg", config("quick")},
       {"puzzles/quick/level.dat", progress(1)},
       {"puzzles/quick/game1.puz", workedExample() + std::string((1 << 20) + 1, ' ')}},
@@ -191,7 +192,7 @@ const std::vector<Scenario> kUnreadLevels = {
      std::string("start\n") + kPressesOnUnreadLevel,
      [](const ScriptRun& run, const Sandbox&) {
          const JsonValue s = run.lastState();
-         EXPECT_EQ(s["solutionText"].string(), "");
+         EXPECT_EQ(s["solutionText"].string(), "12,13,14,17,21,23,");
          EXPECT_EQ(caption(s, "Label5"), "Game: 1");
          EXPECT_EQ(run.count(kWinSound), 0);
      }},

@@ -36,15 +36,18 @@ QWidget* createTextBox(ControlId id, const Control& control, QWidget* parent,
 
 QWidget* createList(const Control& control, QWidget* parent, const Dispatch& dispatch) {
     auto* list = new QListWidget(parent);
-    const bool files = control.kind == ControlKind::FileList;
-    QObject::connect(list, &QListWidget::currentRowChanged, list, [dispatch, files](int row) {
-        if (row < 0) return;
-        dispatch([files, row](Form1& form) {
-            if (files)
-                form.chooseFile(row);
-            else
-                form.selectListEntry(row);
-        });
+    if (control.kind == ControlKind::FileList) {
+        // A file opens on a click (or Enter), never because the list took the focus.
+        const auto open = [list, dispatch](QListWidgetItem* item) {
+            const int row = list->row(item);
+            if (row >= 0) dispatch([row](Form1& form) { form.chooseFile(row); });
+        };
+        QObject::connect(list, &QListWidget::itemClicked, list, open);
+        QObject::connect(list, &QListWidget::itemActivated, list, open);
+        return list;
+    }
+    QObject::connect(list, &QListWidget::currentRowChanged, list, [dispatch](int row) {
+        if (row >= 0) dispatch([row](Form1& form) { form.selectListEntry(row); });
     });
     return list;
 }

@@ -3,7 +3,6 @@
 #include "platform/qt/Look.h"
 
 #include <QFile>
-#include <QGuiApplication>
 #include <QIcon>
 #include <QLayout>
 #include <QMenuBar>
@@ -19,11 +18,6 @@ const QString kIconResource = QStringLiteral(":/art/icon.png");
 
 MainWindow::MainWindow(ProgramFolder folder, Platform& platform, QWidget* parent)
     : QMainWindow(parent), form_(std::move(folder), platform), pictures_(form_.folder()) {
-    // The window is placed from the screen's size, so the model learns it first.
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        form_.model.screenWidth = screen->geometry().width() * kTwipsPerPixel;
-        form_.model.screenHeight = screen->geometry().height() * kTwipsPerPixel;
-    }
     // Start-up runs before the window is placed on the screen, so its Top is still 0;
     // this keeps the start screen inside the window on any screen.
     form_.model.top = 0;

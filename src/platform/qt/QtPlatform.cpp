@@ -4,6 +4,7 @@
 
 #include <QCursor>
 #include <QDesktopServices>
+#include <QFileInfo>
 #include <QInputDialog>
 #include <QMenu>
 #include <QMessageBox>
@@ -85,6 +86,9 @@ bool QtPlatform::startProgram(const std::string& commandLine) {
     QStringList words = QProcess::splitCommand(fromGameText(commandLine));
     if (words.isEmpty()) return false;
     const QString program = words.takeFirst();
+    // A program named without a full path would be looked for in whatever folder the
+    // game was started from.
+    if (!QFileInfo(program).isAbsolute()) return false;
     return QProcess::startDetached(program, words);
 }
 
