@@ -13,7 +13,8 @@ namespace {
 namespace fs = std::filesystem;
 
 const fs::path kData = fs::path(QUIRN_SOURCE_DIR) / "data";
-constexpr std::size_t kViewerColumns = 90;
+// The viewer wraps long lines, so a line is a paragraph; past this it is a wall of text.
+constexpr std::size_t kViewerColumns = 400;
 
 std::string readAll(const fs::path& file) {
     std::ifstream in(file, std::ios::binary);
@@ -42,7 +43,7 @@ std::vector<std::string> crlfLines(const std::string& text, std::string& fault) 
 
 // Why the viewer would not show this line as written, or empty when it would.
 std::string viewerProblem(const std::string& line) {
-    if (line.size() > kViewerColumns) return "longer than the viewer is wide";
+    if (line.size() > kViewerColumns) return "a paragraph too long to read";
     for (unsigned char c : line) {
         // Bytes 0x81, 0x8D, 0x8F, 0x90 and 0x9D are not characters in Windows-1252.
         if (c < 0x20 || c == 0x7F || c == 0x81 || c == 0x8D || c == 0x8F || c == 0x90 || c == 0x9D)
