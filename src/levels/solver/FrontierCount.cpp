@@ -94,16 +94,19 @@ class Layer {
         for (uint32_t s : used_) count_[s] = 0;
         used_.clear();
     }
-    void add(uint64_t key, int64_t ways, int64_t cap) {
+    // parent: where the first way in came from (slot in the previous layer, edge on).
+    void add(uint64_t key, int64_t ways, int64_t cap, uint32_t parent = 0) {
         if ((used_.size() + 1) * 2 > key_.size()) grow();
         uint32_t s = slot(key);
         while (count_[s] != 0 && key_[s] != key) s = (s + 1) & mask_;
         if (count_[s] == 0) {
             key_[s] = key;
+            parent_[s] = parent;
             used_.push_back(s);
         }
         count_[s] = std::min(cap, count_[s] + ways);
     }
+    uint32_t parent(uint32_t s) const { return parent_[s]; }
     // -1 when absent.
     long find(uint64_t key) const {
         if (key_.empty()) return -1;
@@ -126,19 +129,24 @@ class Layer {
     void grow() {
         std::vector<uint64_t> keys;
         std::vector<int64_t> counts;
+        std::vector<uint32_t> parents;
         for (uint32_t s : used_) {
             keys.push_back(key_[s]);
             counts.push_back(count_[s]);
+            parents.push_back(parent_[s]);
         }
         const std::size_t size = key_.empty() ? 64 : key_.size() * 2;
         key_.assign(size, 0);
         count_.assign(size, 0);
+        parent_.assign(size, 0);
         mask_ = static_cast<uint32_t>(size - 1);
         used_.clear();
-        for (std::size_t i = 0; i < keys.size(); ++i) add(keys[i], counts[i], INT64_MAX);
+        for (std::size_t i = 0; i < keys.size(); ++i)
+            add(keys[i], counts[i], INT64_MAX, parents[i]);
     }
     std::vector<uint64_t> key_;
     std::vector<int64_t> count_;
+    std::vector<uint32_t> parent_;
     std::vector<uint32_t> used_;
     uint32_t mask_ = 0;
 };
@@ -276,12 +284,20 @@ FrontierResult frontierCount(const Puzzle& puzzle, const State& known, int cap, 
     const int64_t cap64 = std::max(cap, 1);
     // layers[i + 1]: the front after step i; kept whole only when loops are wanted.
     const bool keepLayers = keep > 0;
-    std::vector<Layer> layers(keepLayers ? plan.steps + 1 : 2);
+    // Tables are kept per thread between calls: the generator asks thousands of times.
+    thread_local std::vector<Layer> layers;
+    if (layers.size() < static_cast<std::size_t>(plan.steps + 1)) layers.resize(plan.steps + 1);
+    for (int i = 0; i <= (keepLayers ? plan.steps : 1); ++i) layers[i].clear();
     auto layerAt = [&](int i) -> Layer& {
         return keepLayers ? layers[i + 1] : layers[(i + 1) & 1];
     };
     layerAt(-1).add(0, 1, cap64);
     int64_t closed = 0;
+    struct Closing {
+        int step;
+        uint32_t from;
+    };
+    std::vector<Closing> closings; // distinct closings give distinct loops
     for (int i = 0; i < plan.steps; ++i) {
         const Layer& from = layerAt(i - 1);
         Layer& to = layerAt(i);
@@ -291,10 +307,12 @@ FrontierResult frontierCount(const Puzzle& puzzle, const State& known, int cap, 
             for (bool on : {true, false}) {
                 uint64_t key = 0;
                 const Step step = sweep.apply(i, on, key);
-                if (step == Step::Closed)
+                if (step == Step::Closed) {
                     closed = std::min(cap64, closed + from.ways(s));
-                else if (step == Step::Next)
-                    to.add(key, from.ways(s), cap64);
+                    if (static_cast<int>(closings.size()) < keep) closings.push_back({i, s});
+                } else if (step == Step::Next) {
+                    to.add(key, from.ways(s), cap64, s << 1 | static_cast<uint32_t>(on));
+                }
             }
         }
         result.states += static_cast<long>(to.used().size());
@@ -305,6 +323,23 @@ FrontierResult frontierCount(const Puzzle& puzzle, const State& known, int cap, 
     }
     result.count = static_cast<int>(closed);
     if (!keepLayers || closed == 0) return result;
+
+    // Each closing's first-parent chain is one loop; that is enough unless several
+    // loops meet in one closing.
+    for (const Closing& c : closings) {
+        State s{};
+        for (int j = 0; j < plan.steps; ++j) s.edge[plan.edge[j]] = kOff;
+        s.edge[plan.edge[c.step]] = kOn;
+        uint32_t slot = c.from;
+        for (int j = c.step - 1; j >= 0; --j) {
+            const uint32_t link = layerAt(j).parent(slot);
+            s.edge[plan.edge[j]] = (link & 1) ? kOn : kOff;
+            slot = link >> 1;
+        }
+        result.solutions.push_back(s);
+    }
+    if (static_cast<int>(result.solutions.size()) >= std::min<int64_t>(keep, closed)) return result;
+    result.solutions.clear();
 
     // Mark the fronts from which a loop can still be completed, last step first.
     for (int i = plan.steps - 1; i >= -1; --i) {

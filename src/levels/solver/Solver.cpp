@@ -530,6 +530,18 @@ bool isSolution(const Puzzle& p, const State& s) {
     return visited == total;
 }
 
+namespace {
+
+SolveResult fromSweep(SolveResult& result, FrontierResult& swept) {
+    result.count = swept.count;
+    result.solutions = std::move(swept.solutions);
+    result.states += swept.states;
+    result.aborted = swept.aborted;
+    return result;
+}
+
+} // namespace
+
 SolveResult searchSolutions(const Puzzle& puzzle, int cap, int keep, long nodeLimit) {
     SolveResult result;
     Searcher searcher{gridFor(puzzle.size), puzzle, cap, keep, nodeLimit, result};
@@ -541,17 +553,23 @@ SolveResult countSolutions(const Puzzle& puzzle, int cap, int keep, long workLim
     SolveResult result;
     State root{};
     if (!propagate(puzzle, root, kGradeLoop)) return result;
-    // Boards with many loops give up cap of them at once to a search; the rest is
-    // settled by the sweep, whose cost does not depend on luck.
+    if (isComplete(gridFor(puzzle.size), root)) {
+        if (isSolution(puzzle, root)) {
+            result.count = 1;
+            if (keep > 0) result.solutions.push_back(root);
+        }
+        return result;
+    }
+    // The sweep settles well-clued boards at a cost that does not depend on luck; boards
+    // with many loops give up cap of them at once to a short search instead.
+    const long firstLimit = workLimit > 0 ? std::min(workLimit, kSweepFirst) : kSweepFirst;
+    FrontierResult swept = frontierCount(puzzle, root, cap, keep, firstLimit);
+    if (!swept.aborted || firstLimit == workLimit) return fromSweep(result, swept);
     Searcher searcher{gridFor(puzzle.size), puzzle, cap, keep, kSearchNodes, result};
     searcher.run(root);
     if (!result.aborted) return result;
-    const FrontierResult swept = frontierCount(puzzle, root, cap, keep, workLimit);
-    result.count = swept.count;
-    result.solutions = swept.solutions;
-    result.states = swept.states;
-    result.aborted = swept.aborted;
-    return result;
+    swept = frontierCount(puzzle, root, cap, keep, workLimit);
+    return fromSweep(result, swept);
 }
 
 int gradeOf(const Puzzle& puzzle) {

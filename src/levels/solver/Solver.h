@@ -66,11 +66,14 @@ struct SolveResult {
 };
 // Default work limit of countSolutions: front states of the sweep (a few MB).
 inline constexpr long kDefaultWorkLimit = 2'000'000;
-// Search nodes tried before the bounded sweep takes over.
+// Front states of a first sweep; past that the board is open and a search tries first.
+inline constexpr long kSweepFirst = 20'000;
+// Search nodes tried before the full sweep takes over.
 inline constexpr long kSearchNodes = 48;
-// Exact: propagation of grades 1-2, a short depth-first search that stops at cap solutions,
-// and when that does not settle it, a column sweep whose work is bounded by the block's
-// height. workLimit > 0 caps the sweep's front states (aborted is then set).
+// Exact: propagation of grades 1-2, then a column sweep whose work is bounded by the
+// block's height; on open boards a short depth-first search that stops at cap solutions
+// goes before the full sweep. workLimit > 0 caps the sweep's front states (aborted is
+// then set).
 SolveResult countSolutions(const Puzzle& puzzle, int cap = 2, int keep = 2,
                            long workLimit = kDefaultWorkLimit);
 
