@@ -145,6 +145,8 @@ class Form1 {
     std::string skippedFile() const;
     void refreshFileList();
     void showEditorControls();
+    // "Save As #:", its number box and "Clear All".
+    void hideEditorControls();
     void setSelectedClue(const char* clue);
     void openWebPage(const std::string& page, const std::string& failureText);
     void writeProgress(int number);

@@ -56,9 +56,7 @@ void Form1::Form_Load() {
     readpuz(seriesLevelFile(state.gameNumber));
     model[ControlId::Label5].caption = "Game: " + std::to_string(state.gameNumber);
     state.playMode = 0;
-    model[ControlId::Command1].visible = false;
-    model[ControlId::Command3].visible = false;
-    model[ControlId::Text3].visible = false;
+    hideEditorControls();
     if (state.gameNumber == 1) {
         // Placed from the window's own position on the screen as it stands now.
         Control& start = model[ControlId::Picture1];

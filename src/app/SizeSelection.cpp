@@ -4,9 +4,7 @@ namespace quirn {
 
 // The four size commands differ only in the keyword; a level in progress is abandoned.
 void Form1::chooseSize(const std::string& keyword) {
-    model[ControlId::Command1].visible = false;
-    model[ControlId::Text3].visible = false;
-    model[ControlId::Command3].visible = false;
+    hideEditorControls();
     model[ControlId::Picture3].visible = false;
     state.playMode = 0;
     state.sizeClass = keyword;

@@ -13,6 +13,12 @@ void Form1::showEditorControls() {
     model[ControlId::Text3].visible = true;
 }
 
+void Form1::hideEditorControls() {
+    model[ControlId::Command1].visible = false;
+    model[ControlId::Text3].visible = false;
+    model[ControlId::Command3].visible = false;
+}
+
 void Form1::mcreate_Click() {
     showEditorControls();
     model[ControlId::Text1].caption.clear();

@@ -34,9 +34,7 @@ void Form1::refreshFileList() {
 }
 
 void Form1::mnopen_Click() {
-    model[ControlId::Command1].visible = false;
-    model[ControlId::Text3].visible = false;
-    model[ControlId::Command3].visible = false;
+    hideEditorControls();
     model[ControlId::Picture3].visible = true;
     refreshFileList();
     for (int i = 0; i < 4; ++i) {
@@ -102,9 +100,7 @@ void Form1::mrest_Click() {
     if (rounded < -32768 || rounded > 32767) return;
 
     state.playMode = 0;
-    model[ControlId::Command1].visible = false;
-    model[ControlId::Text3].visible = false;
-    model[ControlId::Command3].visible = false;
+    hideEditorControls();
     model[ControlId::Picture3].visible = false;
     state.gameNumber = static_cast<std::int16_t>(rounded);
     writeProgress(state.gameNumber);
