@@ -30,6 +30,13 @@ struct Plan {
     std::array<int8_t, kMaxEdges> frontCellCount{};
     std::array<std::array<int16_t, kMaxFront>, kMaxEdges> frontDot{};  // after each step
     std::array<std::array<int16_t, kMaxFront>, kMaxEdges> frontCell{}; // after each step
+    // Per step, where each front slot comes from in the front before it: a slot, or
+    // -1 / -2 for the edge's dots (squares: -1 / -2 for the edge's squares).
+    std::array<std::array<int8_t, kMaxFront>, kMaxEdges> dotSrc{};
+    std::array<std::array<int8_t, kMaxFront>, kMaxEdges> cellSrc{};
+    std::array<std::array<int8_t, 2>, kMaxEdges> dotSlot{};  // the edge's dots before, -1: new
+    std::array<std::array<int8_t, 2>, kMaxEdges> cellSlot{}; // the edge's squares before, -1: new
+    std::array<uint64_t, kMaxEdges> otherNeeds{}; // need bits of the other squares before
 };
 
 Plan buildPlan(const Grid& g) {
@@ -74,6 +81,35 @@ Plan buildPlan(const Grid& g) {
                 p.frontCell[i][nc++] = static_cast<int16_t>(c);
         p.frontDotCount[i] = static_cast<int8_t>(nd);
         p.frontCellCount[i] = static_cast<int8_t>(nc);
+        const int pd = i > 0 ? p.frontDotCount[i - 1] : 0, pc = i > 0 ? p.frontCellCount[i - 1] : 0;
+        for (int k = 0; k < 2; ++k) {
+            p.dotSlot[i][k] = p.cellSlot[i][k] = -1;
+            for (int j = 0; j < pd; ++j)
+                if (p.frontDot[i - 1][j] == g.edgeDots[e][k])
+                    p.dotSlot[i][k] = static_cast<int8_t>(j);
+            for (int j = 0; j < pc; ++j)
+                if (p.frontCell[i - 1][j] == g.edgeCells[e][k])
+                    p.cellSlot[i][k] = static_cast<int8_t>(j);
+        }
+        for (int j = 0; j < pc; ++j)
+            if (j != p.cellSlot[i][0] && j != p.cellSlot[i][1])
+                p.otherNeeds[i] |= uint64_t{3} << (kNeedBits * j);
+        for (int j = 0; j < nd; ++j) {
+            const int d = p.frontDot[i][j];
+            int8_t src = d == g.edgeDots[e][0] ? -1 : d == g.edgeDots[e][1] ? -2 : -3;
+            for (int q = 0; q < pd && src == -3; ++q)
+                if (p.frontDot[i - 1][q] == d) src = static_cast<int8_t>(q);
+            if (src == -3) p.fits = false; // only the edge's dots can join the front
+            p.dotSrc[i][j] = src;
+        }
+        for (int j = 0; j < nc; ++j) {
+            const int c = p.frontCell[i][j];
+            int8_t src = c == g.edgeCells[e][0] ? -1 : c == g.edgeCells[e][1] ? -2 : -3;
+            for (int q = 0; q < pc && src == -3; ++q)
+                if (p.frontCell[i - 1][q] == c) src = static_cast<int8_t>(q);
+            if (src == -3) p.fits = false;
+            p.cellSrc[i][j] = src;
+        }
         if (nd * kDotBits + nc * kNeedBits > 64 || nd >= kMaxFront || nc >= kMaxFront)
             p.fits = false;
     }
@@ -153,14 +189,16 @@ class Layer {
 
 enum class Step { Invalid, Next, Closed };
 
+inline int nibble(uint64_t key, int slot) {
+    return static_cast<int>((key >> (kDotBits * slot)) & 15);
+}
+
 struct Sweep {
     const Grid& g;
     const Plan& plan;
     const Puzzle& p;
     const State& known;
     std::array<uint8_t, kMaxEdges> restOffOk{};
-    std::array<int8_t, kMaxDots> label{};
-    std::array<int8_t, kMaxCells> need{};
 
     Sweep(const Grid& grid, const Plan& pl, const Puzzle& puzzle, const State& k)
         : g(grid), plan(pl), p(puzzle), known(k) {
@@ -175,32 +213,23 @@ struct Sweep {
         }
     }
 
-    // Unpacks the front after step `layer` (-1: before the first step).
-    void load(int layer, uint64_t key) {
-        if (layer < 0) return;
-        const int nd = plan.frontDotCount[layer];
-        for (int j = 0; j < nd; ++j)
-            label[plan.frontDot[layer][j]] = static_cast<int8_t>((key >> (kDotBits * j)) & 15);
-        const int base = nd * kDotBits;
-        for (int j = 0; j < plan.frontCellCount[layer]; ++j)
-            need[plan.frontCell[layer][j]] =
-                static_cast<int8_t>((key >> (base + kNeedBits * j)) & 3);
-    }
-
-    // Step i with the edge on or off, from the front last loaded. Closed: the loop is
-    // complete and every later edge off agrees with everything.
-    Step apply(int i, bool on, uint64_t& out) const {
+    // Step i with the edge on or off from the front `key` packed after step i - 1.
+    // Closed: the loop is complete and every later edge off agrees with everything.
+    Step apply(int i, bool on, uint64_t key, uint64_t& out) const {
         const int e = plan.edge[i];
         if (known.edge[e] == (on ? kOff : kOn)) return Step::Invalid;
-        const int a = g.edgeDots[e][0], b = g.edgeDots[e][1];
-        const auto& cells = g.edgeCells[e];
-        int la = plan.dotFirst[a] == i ? kFree : label[a];
-        int lb = plan.dotFirst[b] == i ? kFree : label[b];
+        const auto& slot = plan.dotSlot[i];
+        const auto& cslot = plan.cellSlot[i];
+        const int prevBase = i > 0 ? plan.frontDotCount[i - 1] * kDotBits : 0;
+        int la = slot[0] >= 0 ? nibble(key, slot[0]) : kFree;
+        int lb = slot[1] >= 0 ? nibble(key, slot[1]) : kFree;
         std::array<int, 2> needs{};
         for (int k = 0; k < 2; ++k) {
-            const int c = cells[k];
+            const int c = g.edgeCells[e][k];
             if (c < 0 || p.clue[c] < 0) continue;
-            needs[k] = plan.cellFirst[c] == i ? p.clue[c] : need[c];
+            needs[k] = cslot[k] >= 0
+                           ? static_cast<int>((key >> (prevBase + kNeedBits * cslot[k])) & 3)
+                           : p.clue[c];
             if (on && needs[k]-- == 0) return Step::Invalid;
             if (needs[k] > plan.remainAfter[i][k]) return Step::Invalid;
         }
@@ -216,55 +245,52 @@ struct Sweep {
                 lb = la;
                 la = kDone;
             } else if (la == lb) {
-                return closes(i, a, b, needs) ? Step::Closed : Step::Invalid;
+                return closes(i, key, needs) ? Step::Closed : Step::Invalid;
             } else {
                 from = la;
                 to = lb;
                 la = lb = kDone;
             }
         }
+        const int a = g.edgeDots[e][0], b = g.edgeDots[e][1];
         if (plan.dotLast[a] == i && la >= kFirstPath) return Step::Invalid;
         if (plan.dotLast[b] == i && lb >= kFirstPath) return Step::Invalid;
-        // Pack the front after step i, numbering paths by first appearance.
+        // Pack the front after step i; path labels by first appearance once they change.
         std::array<int8_t, 16> renumber{};
         int next = kFirstPath;
-        uint64_t key = 0;
+        uint64_t packed = 0;
         const int nd = plan.frontDotCount[i];
+        const auto& dotSrc = plan.dotSrc[i];
         for (int j = 0; j < nd; ++j) {
-            const int d = plan.frontDot[i][j];
-            int l = d == a ? la : d == b ? lb : (plan.dotFirst[d] == i ? kFree : label[d]);
-            if (l == from) l = to;
-            if (l >= kFirstPath) {
+            const int src = dotSrc[j];
+            int l = src >= 0 ? nibble(key, src) : src == -1 ? la : lb;
+            if (on && l >= kFirstPath) {
+                if (l == from) l = to;
                 if (renumber[l] == 0) renumber[l] = static_cast<int8_t>(next++);
                 l = renumber[l];
             }
-            key |= static_cast<uint64_t>(l) << (kDotBits * j);
+            packed |= static_cast<uint64_t>(l) << (kDotBits * j);
         }
         const int base = nd * kDotBits;
+        const auto& cellSrc = plan.cellSrc[i];
         for (int j = 0; j < plan.frontCellCount[i]; ++j) {
-            const int c = plan.frontCell[i][j];
-            int n = 0;
-            if (p.clue[c] >= 0) n = c == cells[0] ? needs[0] : c == cells[1] ? needs[1] : need[c];
-            key |= static_cast<uint64_t>(n) << (base + kNeedBits * j);
+            const int src = cellSrc[j];
+            const uint64_t n = src >= 0 ? (key >> (prevBase + kNeedBits * src)) & 3
+                                        : static_cast<uint64_t>(needs[-1 - src]);
+            packed |= n << (base + kNeedBits * j);
         }
-        out = key;
+        out = packed;
         return Step::Next;
     }
 
     // Joining a path's two ends: allowed only with no other path open and every clue met.
-    bool closes(int i, int a, int b, const std::array<int, 2>& needs) const {
-        if (!restOffOk[i] || needs[0] != 0 || needs[1] != 0) return false;
-        const int layer = i - 1;
-        if (layer < 0) return false;
-        const auto& cells = g.edgeCells[plan.edge[i]];
-        for (int j = 0; j < plan.frontDotCount[layer]; ++j) {
-            const int d = plan.frontDot[layer][j];
-            if (d != a && d != b && label[d] >= kFirstPath) return false;
-        }
-        for (int j = 0; j < plan.frontCellCount[layer]; ++j) {
-            const int c = plan.frontCell[layer][j];
-            if (c != cells[0] && c != cells[1] && p.clue[c] >= 0 && need[c] != 0) return false;
-        }
+    bool closes(int i, uint64_t key, const std::array<int, 2>& needs) const {
+        if (i == 0 || !restOffOk[i] || needs[0] != 0 || needs[1] != 0) return false;
+        const int pd = plan.frontDotCount[i - 1];
+        if (((key >> (pd * kDotBits)) & plan.otherNeeds[i]) != 0) return false;
+        for (int j = 0; j < pd; ++j)
+            if (j != plan.dotSlot[i][0] && j != plan.dotSlot[i][1] && nibble(key, j) >= kFirstPath)
+                return false;
         return true;
     }
 };
@@ -303,10 +329,9 @@ FrontierResult frontierCount(const Puzzle& puzzle, const State& known, int cap, 
         Layer& to = layerAt(i);
         to.clear();
         for (uint32_t s : from.used()) {
-            sweep.load(i - 1, from.key(s));
             for (bool on : {true, false}) {
                 uint64_t key = 0;
-                const Step step = sweep.apply(i, on, key);
+                const Step step = sweep.apply(i, on, from.key(s), key);
                 if (step == Step::Closed) {
                     closed = std::min(cap64, closed + from.ways(s));
                     if (static_cast<int>(closings.size()) < keep) closings.push_back({i, s});
@@ -351,10 +376,9 @@ FrontierResult frontierCount(const Puzzle& puzzle, const State& known, int cap, 
         if (i + 1 >= plan.steps) continue;
         const Layer& next = layerAt(i + 1);
         for (uint32_t s : layer.used()) {
-            sweep.load(i, layer.key(s));
             for (bool on : {true, false}) {
                 uint64_t key = 0;
-                const Step step = sweep.apply(i + 1, on, key);
+                const Step step = sweep.apply(i + 1, on, layer.key(s), key);
                 long t = -1;
                 if (step == Step::Closed ||
                     (step == Step::Next && (t = next.find(key)) >= 0 && next.alive[t])) {
@@ -369,9 +393,8 @@ FrontierResult frontierCount(const Puzzle& puzzle, const State& known, int cap, 
     auto walk = [&](auto&& self, int i, uint64_t frontKey) -> void {
         for (bool on : {true, false}) {
             if (static_cast<int>(result.solutions.size()) >= keep) return;
-            sweep.load(i - 1, frontKey);
             uint64_t key = 0;
-            const Step step = sweep.apply(i, on, key);
+            const Step step = sweep.apply(i, on, frontKey, key);
             chosen[i] = on ? kOn : kOff;
             if (step == Step::Closed) {
                 State s{};
