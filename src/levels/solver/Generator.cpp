@@ -59,7 +59,9 @@ bool noHoles(const Region& reg) {
     return count == outside;
 }
 
-constexpr long kGeneratorNodeLimit = 300;
+// Sweep states allowed for a uniqueness proof: a level whose proof needs more makes a
+// poor puzzle (the hardest shipped ones need about half of this).
+constexpr long kGeneratorWorkLimit = 20'000;
 
 bool acceptable(const Puzzle& p, int targetGrade) {
     if (targetGrade <= kGradeTrial) {
@@ -67,7 +69,7 @@ bool acceptable(const Puzzle& p, int targetGrade) {
         return propagate(p, s, targetGrade) && isComplete(gridFor(p.size), s) && isSolution(p, s);
     }
     // A proof that needs a large search makes a poor level (and a slow check): keep the clue.
-    const SolveResult r = searchSolutions(p, 2, 0, kGeneratorNodeLimit);
+    const SolveResult r = countSolutions(p, 2, 0, kGeneratorWorkLimit);
     return !r.aborted && r.count == 1;
 }
 
@@ -107,9 +109,26 @@ Level levelFromLoop(const Grid& g, const State& loop, int targetGrade, int minCl
 
 } // namespace
 
+bool leavesEmptyArea(const Grid& g, const State& loop) {
+    std::array<uint8_t, kMaxCells> touched{};
+    for (int c = 0; c < g.cellCount; ++c)
+        for (int e : g.cellEdges[c]) touched[c] |= loop.edge[e] == kOn;
+    for (int r = 0; r + kEmptyArea <= g.rows; ++r)
+        for (int c = 0; c + kEmptyArea <= g.cols; ++c) {
+            bool empty = true;
+            for (int dr = 0; dr < kEmptyArea && empty; ++dr)
+                for (int dc = 0; dc < kEmptyArea && empty; ++dc)
+                    empty = !touched[g.cell(r + dr, c + dc)];
+            if (empty) return true;
+        }
+    return false;
+}
+
 State randomLoop(SizeClass size, Rng& rng) {
     const Grid& g = gridFor(size);
-    for (;;) {
+    // Loops that meander across the whole block; the rule gives way only if a long run of
+    // tries finds none (it never has), so this cannot spin for ever.
+    for (int tries = 0;; ++tries) {
         Region reg;
         reg.rows = g.rows;
         reg.cols = g.cols;
@@ -142,6 +161,7 @@ State randomLoop(SizeClass size, Rng& rng) {
         }
         // Interesting: mostly inside the block, not a plain rectangle-ish blob on the edge.
         if (area < target || 5 * border > 2 * length || length < g.rows + g.cols) continue;
+        if (tries < kMeanderTries && leavesEmptyArea(g, s)) continue;
         Puzzle none(size);
         if (isSolution(none, s)) return s;
     }

@@ -19,8 +19,15 @@ struct Level {
     std::string message;
 };
 
+// Side of the square area that the loop must not leave untouched: such an empty patch
+// makes a level look unfinished.
+inline constexpr int kEmptyArea = 3;
+inline constexpr int kMeanderTries = 20'000;
+// Whether some kEmptyArea x kEmptyArea squares have no side on the loop.
+bool leavesEmptyArea(const Grid& grid, const State& loop);
+
 // A random single loop inside the block (the border of a grown region with no holes),
-// not hugging the border.
+// not hugging the border and leaving no empty area.
 State randomLoop(SizeClass size, Rng& rng);
 
 // One level of the target grade (1..4) keeping at least minClues clues. Tries up to

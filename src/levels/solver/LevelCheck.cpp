@@ -268,7 +268,7 @@ CheckReport checkLevel(std::string_view bytes, SizeClass size, int cap, long wor
         }
         problems.back() += "; another: " + report.otherSolution;
     } else {
-        report.grade = gradeOf(puzzle);
+        report.grade = logicGrade(puzzle); // unique: counted above
         if (loopUsable && onSegments(g, solved.solutions[0]) != segments)
             problems.push_back("the one loop fitting the clues is not line 1: " +
                                formatSegmentList(onSegments(g, solved.solutions[0])));

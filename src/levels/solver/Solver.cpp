@@ -572,14 +572,22 @@ SolveResult countSolutions(const Puzzle& puzzle, int cap, int keep, long workLim
     return fromSweep(result, swept);
 }
 
-int gradeOf(const Puzzle& puzzle) {
+int logicGrade(const Puzzle& puzzle) {
     const Grid& g = gridFor(puzzle.size);
+    // Each grade goes on from the previous one's fixed point: its passes include those.
+    State s{};
     for (int grade = kGradeLocal; grade <= kGradeTrial; ++grade) {
-        State s{};
         if (!propagate(puzzle, s, grade)) return 0;
         if (isComplete(g, s)) return isSolution(puzzle, s) ? grade : 0;
     }
-    return countSolutions(puzzle, 2, 0).count == 1 ? kGradeSearch : 0;
+    return kGradeSearch;
+}
+
+int gradeOf(const Puzzle& puzzle) {
+    const int grade = logicGrade(puzzle);
+    if (grade != kGradeSearch) return grade;
+    const SolveResult r = countSolutions(puzzle, 2, 0);
+    return !r.aborted && r.count == 1 ? kGradeSearch : 0;
 }
 
 std::vector<int> onSegments(const Grid& g, const State& s) {

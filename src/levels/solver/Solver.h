@@ -84,6 +84,9 @@ SolveResult searchSolutions(const Puzzle& puzzle, int cap, int keep, long nodeLi
 // 1..3: the lowest grade whose passes alone solve the puzzle; 4: unique but needs search;
 // 0: no solution or more than one.
 int gradeOf(const Puzzle& puzzle);
+// As gradeOf for a puzzle already known to have exactly one solution: 4 whenever the
+// passes alone stall (no count is made). 0 on a contradiction.
+int logicGrade(const Puzzle& puzzle);
 
 // Lattice segment indexes of the kOn edges, ascending.
 std::vector<int> onSegments(const Grid& grid, const State& state);

@@ -1,3 +1,4 @@
+#include "Boards.h"
 #include "levels/solver/Generator.h"
 #include "levels/solver/LevelCheck.h"
 
@@ -21,7 +22,29 @@ TEST(Generator, RandomLoopIsASingleLoopInsideTheBlock) {
         for (int i = 0; i < 20; ++i) {
             const State s = randomLoop(size, rng);
             EXPECT_TRUE(isSolution(Puzzle(size), s));
+            EXPECT_FALSE(leavesEmptyArea(gridFor(size), s));
         }
+}
+
+struct AreaCase {
+    const char* name;
+    std::vector<int> loop;
+    bool empty;
+};
+
+TEST(Generator, EmptyAreaIsSeen) {
+    using testing::rectangleLoop;
+    const AreaCase cases[] = {
+        // The whole quick block's border: its 3x3 middle is untouched.
+        {"border", rectangleLoop(0, 0, 4, 4), true},
+        // One square in a corner leaves the far 3x3 corner untouched.
+        {"corner_square", rectangleLoop(0, 0, 0, 0), true},
+        // A loop around the 3x3 middle touches every 3x3 window.
+        {"middle", rectangleLoop(1, 1, 3, 3), false},
+    };
+    const Grid& g = gridFor(SizeClass::Quick);
+    for (const AreaCase& c : cases)
+        EXPECT_EQ(leavesEmptyArea(g, stateFromSegments(g, c.loop)), c.empty) << c.name;
 }
 
 TEST(Generator, SameSeedSameLevels) {
