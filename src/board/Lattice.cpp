@@ -101,22 +101,6 @@ std::array<int, 4> squareSides(int square) {
             verticalSegment(p.row, p.col), verticalSegment(p.row, p.col + 1)};
 }
 
-std::vector<int> dotSegments(int row, int col) {
-    std::vector<int> out;
-    if (col > 0) out.push_back(horizontalSegment(row, col - 1));
-    if (col < kCols) out.push_back(horizontalSegment(row, col));
-    if (row > 0) out.push_back(verticalSegment(row - 1, col));
-    if (row < kRows) out.push_back(verticalSegment(row, col));
-    return out;
-}
-
-std::array<GridPos, 2> segmentDots(int segment) {
-    const SegmentPlace p = segmentPlace(segment);
-    if (p.orientation == Orientation::Horizontal)
-        return {GridPos{p.row, p.col}, GridPos{p.row, p.col + 1}};
-    return {GridPos{p.row, p.col}, GridPos{p.row + 1, p.col}};
-}
-
 Rect squareRect(int square) {
     const GridPos p = squarePos(square);
     return {600 + kPitch * p.col, 720 + kPitch * p.row, kSquareSize, kSquareSize};

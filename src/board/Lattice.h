@@ -55,10 +55,6 @@ SegmentPlace segmentPlace(int index);
 
 // The four segments around a square: top, bottom, left, right.
 std::array<int, 4> squareSides(int square);
-// The segments meeting at dot (row, col), 0 <= row <= 7, 0 <= col <= 12: two to four.
-std::vector<int> dotSegments(int row, int col);
-// The two dots a segment joins, as (row, col) pairs.
-std::array<GridPos, 2> segmentDots(int segment);
 
 inline constexpr double kPitch = 960;
 inline constexpr double kSegmentLength = 1215;

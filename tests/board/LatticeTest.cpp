@@ -143,16 +143,5 @@ TEST(Lattice, SquareAt) {
     EXPECT_EQ(squareAt(590, 720), std::nullopt);
 }
 
-TEST(Lattice, DotsAndSides) {
-    EXPECT_EQ(dotSegments(0, 0).size(), 2u);
-    EXPECT_EQ(dotSegments(3, 12).size(), 3u);
-    EXPECT_EQ(dotSegments(3, 4).size(), 4u);
-    for (int s = 0; s < kSegmentCount; ++s)
-        for (const GridPos& d : segmentDots(s)) {
-            const auto around = dotSegments(d.row, d.col);
-            EXPECT_NE(std::find(around.begin(), around.end(), s), around.end()) << s;
-        }
-}
-
 } // namespace
 } // namespace quirn
