@@ -63,14 +63,136 @@ bool noHoles(const Region& reg) {
 // poor puzzle (the hardest shipped ones need about half of this).
 constexpr long kGeneratorWorkLimit = 20'000;
 
-bool acceptable(const Puzzle& p, int targetGrade) {
+// Cells inside the loop (1) and outside (0).
+using Inside = std::array<uint8_t, kMaxCells>;
+
+Inside insideOf(const Grid& g, const State& loop) {
+    Inside in{};
+    for (int r = 0; r < g.rows; ++r) {
+        int crossed = 0;
+        for (int c = 0; c < g.cols; ++c) {
+            crossed ^= loop.edge[g.vEdge(r, c)] == kOn;
+            in[g.cell(r, c)] = static_cast<uint8_t>(crossed);
+        }
+    }
+    return in;
+}
+
+// Cells flipped together when looking for a second loop near a removed clue.
+constexpr int kFlipCells = 3;
+
+// A cheap proof that removing clue `removed` spoils uniqueness: another loop that differs
+// from `loop` by flipping a few cells next to it (inside <-> outside) and still agrees with
+// every clue. Finding none proves nothing; the sweep decides then.
+class FlipWitness {
+  public:
+    FlipWitness(const Grid& g, const Puzzle& p, const State& loop)
+        : g_(g), p_(p), in_(insideOf(g, loop)) {}
+
+    bool found(int removed) {
+        std::array<int, 5> seeds{removed};
+        const int n = 1 + neighbours(removed, &seeds[1]);
+        for (int i = 0; i < n; ++i) {
+            cells_[0] = seeds[i];
+            flip_[seeds[i]] = 1;
+            const bool hit = grow(1);
+            flip_[seeds[i]] = 0;
+            if (hit) return true;
+        }
+        return false;
+    }
+
+  private:
+    int neighbours(int x, int* out) const {
+        const int r = x / g_.cols, c = x % g_.cols;
+        int n = 0;
+        if (r > 0) out[n++] = x - g_.cols;
+        if (r + 1 < g_.rows) out[n++] = x + g_.cols;
+        if (c > 0) out[n++] = x - 1;
+        if (c + 1 < g_.cols) out[n++] = x + 1;
+        return n;
+    }
+    int colour(int x) const { return x < 0 ? 0 : in_[x] ^ flip_[x]; }
+
+    bool cluesHold(int x) const {
+        if (p_.clue[x] < 0) return true;
+        int sides = 0;
+        for (int e : g_.cellEdges[x]) {
+            const int a = g_.edgeCells[e][0], b = g_.edgeCells[e][1];
+            sides += colour(a) != colour(b);
+        }
+        return sides == p_.clue[x];
+    }
+
+    bool isLoop(int size) const {
+        for (int i = 0; i < size; ++i) {
+            if (!cluesHold(cells_[i])) return false;
+            std::array<int, 4> around{};
+            const int n = neighbours(cells_[i], around.data());
+            for (int k = 0; k < n; ++k)
+                if (!cluesHold(around[k])) return false;
+        }
+        State s{};
+        for (int e = 0; e < g_.edgeCount; ++e)
+            s.edge[e] = colour(g_.edgeCells[e][0]) != colour(g_.edgeCells[e][1]) ? kOn : kOff;
+        return isSolution(p_, s);
+    }
+
+    // Connected sets grown from cells_[0], each cell added after it (no repeats of a set
+    // by its least cell, though a set may be met more than once).
+    bool grow(int size) {
+        if (isLoop(size)) return true;
+        if (size == kFlipCells) return false;
+        for (int i = 0; i < size; ++i) {
+            std::array<int, 4> around{};
+            const int n = neighbours(cells_[i], around.data());
+            for (int k = 0; k < n; ++k) {
+                const int y = around[k];
+                if (flip_[y] || y < cells_[0]) continue;
+                cells_[size] = y;
+                flip_[y] = 1;
+                const bool hit = grow(size + 1);
+                flip_[y] = 0;
+                if (hit) return true;
+            }
+        }
+        return false;
+    }
+
+    const Grid& g_;
+    const Puzzle& p_;
+    Inside in_;
+    Inside flip_{};
+    std::array<int, kFlipCells> cells_{};
+};
+
+bool acceptable(const Puzzle& p, int targetGrade, const State& loop, FlipWitness& witness,
+                int removed) {
     if (targetGrade <= kGradeTrial) {
         State s{};
-        return propagate(p, s, targetGrade) && isComplete(gridFor(p.size), s) && isSolution(p, s);
+        return propagateKnowing(p, s, targetGrade, loop) && isComplete(gridFor(p.size), s) &&
+               isSolution(p, s);
     }
+    if (witness.found(removed)) return false;
     // A proof that needs a large search makes a poor level (and a slow check): keep the clue.
     const SolveResult r = countSolutions(p, 2, 0, kGeneratorWorkLimit);
     return !r.aborted && r.count == 1;
+}
+
+// Removal order for the hardest grade: 3s, then 0s, then 2s, then 1s. The local rules
+// feed on 3s and 0s; puzzles left to lean on 1s and 2s need search about five times as
+// often as with a random order.
+int hardOrderRank(int clue) {
+    switch (clue) {
+    case 3:
+        return 0;
+    case 0:
+        return 1;
+    case 2:
+        return 2;
+    default:
+        return 3;
+    }
 }
 
 int countClues(const Grid& g, const Puzzle& p) {
@@ -90,20 +212,31 @@ Level levelFromLoop(const Grid& g, const State& loop, int targetGrade, int minCl
     std::array<int, kMaxCells> order{};
     for (int c = 0; c < g.cellCount; ++c) order[c] = c;
     for (int i = g.cellCount - 1; i > 0; --i) std::swap(order[i], order[rng.below(i + 1)]);
-    int clues = g.cellCount;
     const int acceptGrade = std::min(targetGrade, kGradeSearch);
+    if (acceptGrade == kGradeSearch)
+        std::stable_sort(order.begin(), order.begin() + g.cellCount, [&](int a, int b) {
+            return hardOrderRank(level.puzzle.clue[a]) < hardOrderRank(level.puzzle.clue[b]);
+        });
+    int clues = g.cellCount;
+    FlipWitness witness(g, level.puzzle, loop);
     for (int i = 0; i < g.cellCount && clues > minClues; ++i) {
         const int c = order[i];
         const int8_t saved = level.puzzle.clue[c];
         level.puzzle.clue[c] = -1;
-        if (acceptable(level.puzzle, acceptGrade))
+        if (acceptable(level.puzzle, acceptGrade, loop, witness, c))
             --clues;
         else
             level.puzzle.clue[c] = saved;
     }
     level.clueCount = countClues(g, level.puzzle);
     level.solution = onSegments(g, loop);
-    level.grade = gradeOf(level.puzzle);
+    // The loop solves the puzzle, so grading may skip the guesses that agree with it; only
+    // the search grade needs the count.
+    level.grade = logicGradeKnowing(level.puzzle, loop);
+    if (level.grade == kGradeSearch) {
+        const SolveResult r = countSolutions(level.puzzle, 2, 0);
+        if (r.aborted || r.count != 1) level.grade = 0;
+    }
     return level;
 }
 

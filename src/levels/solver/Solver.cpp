@@ -348,11 +348,14 @@ PassResult connectivityPass(const Grid& g, const Puzzle&, State& s) {
 }
 
 // Grade 3: try each open edge both ways with the grade-2 rules; a way that fails is out.
-PassResult trialPass(const Grid& g, const Puzzle& p, State& s) {
+// With a known solution, the guess agreeing with it is skipped: sound rules cannot refute
+// it, so the outcome is the same at half the work.
+PassResult trialWith(const Grid& g, const Puzzle& p, State& s, const State* solution) {
     bool progress = false;
     for (int e = 0; e < g.edgeCount; ++e) {
         if (s.edge[e] != kUnknown) continue;
         for (int8_t guess : {kOn, kOff}) {
+            if (solution && solution->edge[e] == guess) continue;
             State t = s;
             t.edge[e] = guess;
             if (propagate(p, t, kGradeTrial - 1)) continue;
@@ -363,6 +366,10 @@ PassResult trialPass(const Grid& g, const Puzzle& p, State& s) {
         }
     }
     return progress ? PassResult::Progress : PassResult::Stuck;
+}
+
+PassResult trialPass(const Grid& g, const Puzzle& p, State& s) {
+    return trialWith(g, p, s, nullptr);
 }
 
 constexpr std::array<Pass, 7> kPasses{{
@@ -469,12 +476,16 @@ std::span<const Pass> deductionPasses() {
     return kPasses;
 }
 
-bool propagate(const Puzzle& puzzle, State& state, int maxGrade) {
+namespace {
+
+bool propagateWith(const Puzzle& puzzle, State& state, int maxGrade, const State* solution) {
     const Grid& g = gridFor(puzzle.size);
 restart:
     for (const Pass& pass : kPasses) {
         if (pass.grade > maxGrade) break;
-        switch (pass.run(g, puzzle, state)) {
+        const PassResult r = pass.run == &trialPass ? trialWith(g, puzzle, state, solution)
+                                                    : pass.run(g, puzzle, state);
+        switch (r) {
         case PassResult::Contradiction:
             return false;
         case PassResult::Progress:
@@ -484,6 +495,27 @@ restart:
         }
     }
     return true;
+}
+
+int logicGradeWith(const Puzzle& puzzle, const State* solution) {
+    const Grid& g = gridFor(puzzle.size);
+    // Each grade goes on from the previous one's fixed point: its passes include those.
+    State s{};
+    for (int grade = kGradeLocal; grade <= kGradeTrial; ++grade) {
+        if (!propagateWith(puzzle, s, grade, solution)) return 0;
+        if (isComplete(g, s)) return isSolution(puzzle, s) ? grade : 0;
+    }
+    return kGradeSearch;
+}
+
+} // namespace
+
+bool propagate(const Puzzle& puzzle, State& state, int maxGrade) {
+    return propagateWith(puzzle, state, maxGrade, nullptr);
+}
+
+bool propagateKnowing(const Puzzle& puzzle, State& state, int maxGrade, const State& solution) {
+    return propagateWith(puzzle, state, maxGrade, &solution);
 }
 
 bool isComplete(const Grid& g, const State& s) {
@@ -573,14 +605,11 @@ SolveResult countSolutions(const Puzzle& puzzle, int cap, int keep, long workLim
 }
 
 int logicGrade(const Puzzle& puzzle) {
-    const Grid& g = gridFor(puzzle.size);
-    // Each grade goes on from the previous one's fixed point: its passes include those.
-    State s{};
-    for (int grade = kGradeLocal; grade <= kGradeTrial; ++grade) {
-        if (!propagate(puzzle, s, grade)) return 0;
-        if (isComplete(g, s)) return isSolution(puzzle, s) ? grade : 0;
-    }
-    return kGradeSearch;
+    return logicGradeWith(puzzle, nullptr);
+}
+
+int logicGradeKnowing(const Puzzle& puzzle, const State& solution) {
+    return logicGradeWith(puzzle, &solution);
 }
 
 int gradeOf(const Puzzle& puzzle) {

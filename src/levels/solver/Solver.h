@@ -52,6 +52,10 @@ std::span<const Pass> deductionPasses();
 
 // Runs the passes of grade <= maxGrade to a fixed point. False: contradiction.
 bool propagate(const Puzzle& puzzle, State& state, int maxGrade);
+// As propagate, for a puzzle that `solution` solves and a state agreeing with it: the
+// trial skips the guesses that agree with the solution (none can fail), so the result is
+// the same at about half the trial work.
+bool propagateKnowing(const Puzzle& puzzle, State& state, int maxGrade, const State& solution);
 
 bool isComplete(const Grid& grid, const State& state);
 // A full, single closed loop agreeing with every clue.
@@ -87,6 +91,8 @@ int gradeOf(const Puzzle& puzzle);
 // As gradeOf for a puzzle already known to have exactly one solution: 4 whenever the
 // passes alone stall (no count is made). 0 on a contradiction.
 int logicGrade(const Puzzle& puzzle);
+// logicGrade for a puzzle that `solution` solves, with propagateKnowing's shortcut.
+int logicGradeKnowing(const Puzzle& puzzle, const State& solution);
 
 // Lattice segment indexes of the kOn edges, ascending.
 std::vector<int> onSegments(const Grid& grid, const State& state);

@@ -78,5 +78,41 @@ TEST(Generator, TargetsAGrade) {
     }
 }
 
+TEST(Generator, GradingThatKnowsTheLoopAgrees) {
+    Rng rng(23);
+    for (SizeClass size : {SizeClass::Hard, SizeClass::Advanced})
+        for (int i = 0; i < 12; ++i) {
+            const State loop = randomLoop(size, rng);
+            const Grid& g = gridFor(size);
+            Puzzle p(size);
+            // Roughly half the clues, so grades and non-unique puzzles both turn up.
+            for (int c = 0; c < g.cellCount; ++c) {
+                if (rng.below(2) == 0) continue;
+                int on = 0;
+                for (int e : g.cellEdges[c]) on += loop.edge[e] == kOn;
+                p.clue[c] = static_cast<int8_t>(on);
+            }
+            EXPECT_EQ(logicGradeKnowing(p, loop), logicGrade(p));
+            State plain{}, knowing{};
+            EXPECT_EQ(propagateKnowing(p, knowing, kGradeTrial, loop),
+                      propagate(p, plain, kGradeTrial));
+            EXPECT_EQ(knowing, plain);
+        }
+}
+
+TEST(Generator, HardestGradeIsUniqueAndNeedsSearch) {
+    for (uint64_t seed : {3u, 4u}) {
+        Rng rng(seed);
+        Level level = generateLevel(SizeClass::Advanced, kGradeSearch, 0, rng);
+        ASSERT_EQ(level.grade, kGradeSearch);
+        level.message = successMessages().front(); // only sets give messages
+        const CheckReport r = checkLevel(levelFileText(level), SizeClass::Advanced);
+        EXPECT_TRUE(r.ok()) << (r.problems.empty() ? "" : r.problems[0]);
+        EXPECT_EQ(r.solutionCount, 1);
+        EXPECT_EQ(r.grade, kGradeSearch);
+        EXPECT_EQ(gradeOf(level.puzzle), kGradeSearch);
+    }
+}
+
 } // namespace
 } // namespace quirn::solver
