@@ -37,6 +37,12 @@ struct Plan {
     std::array<std::array<int8_t, 2>, kMaxEdges> dotSlot{};  // the edge's dots before, -1: new
     std::array<std::array<int8_t, 2>, kMaxEdges> cellSlot{}; // the edge's squares before, -1: new
     std::array<uint64_t, kMaxEdges> otherNeeds{}; // need bits of the other squares before
+    // Steps whose front keeps every old slot in place (all but the block's first and last
+    // columns): the new front is the old one masked, plus the edge's dots and squares.
+    std::array<uint8_t, kMaxEdges> inPlace{};
+    std::array<uint64_t, kMaxEdges> keepMask{};
+    std::array<std::array<int8_t, 2>, kMaxEdges> dotNew{};  // slot taking the edge's dot k
+    std::array<std::array<int8_t, 2>, kMaxEdges> cellNew{}; // slot taking the edge's square k
 };
 
 Plan buildPlan(const Grid& g) {
@@ -112,6 +118,27 @@ Plan buildPlan(const Grid& g) {
         }
         if (nd * kDotBits + nc * kNeedBits > 64 || nd >= kMaxFront || nc >= kMaxFront)
             p.fits = false;
+        bool inPlace = nd == pd && nc == pc;
+        p.dotNew[i] = p.cellNew[i] = {-1, -1};
+        for (int j = 0; j < nd && inPlace; ++j) {
+            const int src = p.dotSrc[i][j];
+            if (src == j)
+                p.keepMask[i] |= uint64_t{15} << (kDotBits * j);
+            else if (src < 0 && src >= -2)
+                p.dotNew[i][-1 - src] = static_cast<int8_t>(j);
+            else
+                inPlace = false;
+        }
+        for (int j = 0; j < nc && inPlace; ++j) {
+            const int src = p.cellSrc[i][j];
+            if (src == j)
+                p.keepMask[i] |= uint64_t{3} << (nd * kDotBits + kNeedBits * j);
+            else if (src < 0 && src >= -2)
+                p.cellNew[i][-1 - src] = static_cast<int8_t>(j);
+            else
+                inPlace = false;
+        }
+        p.inPlace[i] = inPlace;
     }
     return p;
 }
@@ -255,11 +282,15 @@ struct Sweep {
         const int a = g.edgeDots[e][0], b = g.edgeDots[e][1];
         if (plan.dotLast[a] == i && la >= kFirstPath) return Step::Invalid;
         if (plan.dotLast[b] == i && lb >= kFirstPath) return Step::Invalid;
+        const int nd = plan.frontDotCount[i];
+        if (plan.inPlace[i]) {
+            out = packInPlace(i, on, key, la, lb, from, to, needs, nd);
+            return Step::Next;
+        }
         // Pack the front after step i; path labels by first appearance once they change.
         std::array<int8_t, 16> renumber{};
         int next = kFirstPath;
         uint64_t packed = 0;
-        const int nd = plan.frontDotCount[i];
         const auto& dotSrc = plan.dotSrc[i];
         for (int j = 0; j < nd; ++j) {
             const int src = dotSrc[j];
@@ -281,6 +312,33 @@ struct Sweep {
         }
         out = packed;
         return Step::Next;
+    }
+
+    // The in-place front: old slots masked through, new dots and squares dropped in. Off
+    // changes no path, so labels stay in first-appearance order; on renumbers them.
+    uint64_t packInPlace(int i, bool on, uint64_t key, int la, int lb, int from, int to,
+                         const std::array<int, 2>& needs, int nd) const {
+        uint64_t packed = key & plan.keepMask[i];
+        const std::array<int, 2> label{la, lb};
+        for (int k = 0; k < 2; ++k) {
+            if (plan.dotNew[i][k] >= 0)
+                packed |= static_cast<uint64_t>(label[k]) << (kDotBits * plan.dotNew[i][k]);
+            if (plan.cellNew[i][k] >= 0)
+                packed |= static_cast<uint64_t>(needs[k])
+                          << (nd * kDotBits + kNeedBits * plan.cellNew[i][k]);
+        }
+        if (!on) return packed;
+        std::array<int8_t, 16> renumber{};
+        int next = kFirstPath;
+        for (int j = 0; j < nd; ++j) {
+            int l = nibble(packed, j);
+            if (l < kFirstPath) continue;
+            if (l == from) l = to;
+            if (renumber[l] == 0) renumber[l] = static_cast<int8_t>(next++);
+            packed = (packed & ~(uint64_t{15} << (kDotBits * j))) |
+                     static_cast<uint64_t>(renumber[l]) << (kDotBits * j);
+        }
+        return packed;
     }
 
     // Joining a path's two ends: allowed only with no other path open and every clue met.
