@@ -328,6 +328,16 @@ struct Sweep {
                           << (nd * kDotBits + kNeedBits * plan.cellNew[i][k]);
         }
         if (!on) return packed;
+        // A path end stepping to a neighbouring slot passes no other path's first end, so
+        // the labels keep their order.
+        int moved = 0;
+        if (from < 0 && la >= kFirstPath && la != kFresh && lb == kDone)
+            moved = plan.dotNew[i][0] - plan.dotSlot[i][1];
+        else if (from < 0 && lb >= kFirstPath && lb != kFresh && la == kDone)
+            moved = plan.dotNew[i][1] - plan.dotSlot[i][0];
+        else
+            moved = kMaxFront;
+        if (moved >= -1 && moved <= 1) return packed;
         std::array<int8_t, 16> renumber{};
         int next = kFirstPath;
         for (int j = 0; j < nd; ++j) {
