@@ -1,6 +1,7 @@
 #include "levels/solver/Generator.h"
 
 #include "levels/LevelFile.h"
+#include "levels/solver/FrontierCount.h"
 
 #include <algorithm>
 #include <set>
@@ -166,16 +167,40 @@ class FlipWitness {
     std::array<int, kFlipCells> cells_{};
 };
 
+// Squares around a removed clue (Chebyshev distance) whose sides may leave the loop.
+constexpr int kNearRadius = 3;
+// Front states for that sweep: far fewer than a whole board's.
+constexpr long kNearWorkLimit = 5'000;
+
+// Another proof that removing clue `removed` spoils uniqueness: the exact sweep with every
+// side away from it fixed to the loop's finds a second loop. The fixed sides make it cheap;
+// finding none proves nothing. `root` holds what propagation knows.
+bool secondLoopNearby(const Grid& g, const Puzzle& p, const State& loop, const State& root,
+                      int removed) {
+    State fixed = loop;
+    const int row = removed / g.cols, col = removed % g.cols;
+    for (int r = std::max(0, row - kNearRadius); r <= std::min(g.rows - 1, row + kNearRadius); ++r)
+        for (int c = std::max(0, col - kNearRadius); c <= std::min(g.cols - 1, col + kNearRadius);
+             ++c)
+            for (int e : g.cellEdges[g.cell(r, c)]) fixed.edge[e] = root.edge[e];
+    const FrontierResult r = frontierCount(p, fixed, 2, 0, kNearWorkLimit);
+    return !r.aborted && r.count >= 2;
+}
+
 bool acceptable(const Puzzle& p, int targetGrade, const State& loop, FlipWitness& witness,
                 int removed) {
+    const Grid& g = gridFor(p.size);
     if (targetGrade <= kGradeTrial) {
         State s{};
-        return propagateKnowing(p, s, targetGrade, loop) && isComplete(gridFor(p.size), s) &&
-               isSolution(p, s);
+        return propagateKnowing(p, s, targetGrade, loop) && isComplete(g, s) && isSolution(p, s);
     }
-    if (witness.found(removed)) return false;
+    // What countSolutions does, with the cheap disproofs before the sweep.
+    State root{};
+    if (!propagate(p, root, kGradeLoop)) return false;
+    if (isComplete(g, root)) return isSolution(p, root);
+    if (witness.found(removed) || secondLoopNearby(g, p, loop, root, removed)) return false;
     // A proof that needs a large search makes a poor level (and a slow check): keep the clue.
-    const SolveResult r = countSolutions(p, 2, 0, kGeneratorWorkLimit);
+    const FrontierResult r = frontierCount(p, root, 2, 0, kGeneratorWorkLimit);
     return !r.aborted && r.count == 1;
 }
 
