@@ -190,16 +190,17 @@ bool secondLoopNearby(const Grid& g, const Puzzle& p, const State& loop, const S
 bool acceptable(const Puzzle& p, int targetGrade, const State& loop, FlipWitness& witness,
                 int removed) {
     const Grid& g = gridFor(p.size);
-    if (targetGrade <= kGradeTrial) {
-        State s{};
-        return propagateKnowing(p, s, targetGrade, loop) && isComplete(g, s) && isSolution(p, s);
-    }
-    // What countSolutions does, with the cheap disproofs before the sweep.
     State root{};
-    if (!propagate(p, root, kGradeLoop)) return false;
+    if (!propagate(p, root, std::min(targetGrade, kGradeLoop))) return false;
     if (isComplete(g, root)) return isSolution(p, root);
+    if (targetGrade < kGradeTrial) return false;
+    // A second loop means no logic can finish: the cheap disproofs go before the trial too.
     if (witness.found(removed) || secondLoopNearby(g, p, loop, root, removed)) return false;
-    // A proof that needs a large search makes a poor level (and a slow check): keep the clue.
+    if (targetGrade == kGradeTrial)
+        return propagateKnowing(p, root, kGradeTrial, loop) && isComplete(g, root) &&
+               isSolution(p, root);
+    // The sweep as countSolutions runs it. A proof that needs a large search makes a poor
+    // level (and a slow check): keep the clue.
     const FrontierResult r = frontierCount(p, root, 2, 0, kGeneratorWorkLimit);
     return !r.aborted && r.count == 1;
 }
