@@ -11,58 +11,72 @@ inline int otherDot(const Grid& g, int edge, int dot) {
     return g.edgeDots[edge][0] == dot ? g.edgeDots[edge][1] : g.edgeDots[edge][0];
 }
 
+// Grade 1 for one clued square: its count of sides. setSide(e, v) decides an open side.
+// False: contradiction.
+template <class SetSide>
+bool clueRule(const Grid& g, const Puzzle& p, const State& s, int c, SetSide&& setSide) {
+    const int k = p.clue[c];
+    int on = 0, unknown = 0;
+    for (int e : g.cellEdges[c]) {
+        on += s.edge[e] == kOn;
+        unknown += s.edge[e] == kUnknown;
+    }
+    if (on > k || on + unknown < k) return false;
+    if (unknown == 0) return true;
+    const int8_t set = on == k ? kOff : (on + unknown == k ? kOn : kUnknown);
+    if (set == kUnknown) return true;
+    for (int e : g.cellEdges[c])
+        if (s.edge[e] == kUnknown) setSide(e, set);
+    return true;
+}
+
+// Grade 1 for one dot: degree 0 or 2.
+template <class SetSide> bool dotRule(const Grid& g, const State& s, int d, SetSide&& setSide) {
+    int on = 0, unknown = 0;
+    const int n = g.dotEdgeCount[d];
+    for (int i = 0; i < n; ++i) {
+        const int8_t v = s.edge[g.dotEdges[d][i]];
+        on += v == kOn;
+        unknown += v == kUnknown;
+    }
+    if (on > 2 || (unknown == 0 && on == 1)) return false;
+    if (unknown == 0) return true;
+    int8_t set = kUnknown;
+    if (on == 2)
+        set = kOff;
+    else if (on == 1 && unknown == 1)
+        set = kOn;
+    else if (on == 0 && unknown == 1)
+        set = kOff;
+    if (set == kUnknown) return true;
+    for (int i = 0; i < n; ++i) {
+        const int e = g.dotEdges[d][i];
+        if (s.edge[e] == kUnknown) setSide(e, set);
+    }
+    return true;
+}
+
 // Grade 1: a clue's count of sides.
 PassResult cluePass(const Grid& g, const Puzzle& p, State& s) {
     bool progress = false;
-    for (int c = 0; c < g.cellCount; ++c) {
-        const int k = p.clue[c];
-        if (k < 0) continue;
-        int on = 0, unknown = 0;
-        for (int e : g.cellEdges[c]) {
-            on += s.edge[e] == kOn;
-            unknown += s.edge[e] == kUnknown;
-        }
-        if (on > k || on + unknown < k) return PassResult::Contradiction;
-        if (unknown == 0) continue;
-        const int8_t set = on == k ? kOff : (on + unknown == k ? kOn : kUnknown);
-        if (set == kUnknown) continue;
-        for (int e : g.cellEdges[c])
-            if (s.edge[e] == kUnknown) s.edge[e] = set;
+    auto setSide = [&](int e, int8_t v) {
+        s.edge[e] = v;
         progress = true;
-    }
+    };
+    for (int c = 0; c < g.cellCount; ++c)
+        if (p.clue[c] >= 0 && !clueRule(g, p, s, c, setSide)) return PassResult::Contradiction;
     return progress ? PassResult::Progress : PassResult::Stuck;
 }
 
 // Grade 1: every dot has degree 0 or 2.
 PassResult dotPass(const Grid& g, const Puzzle&, State& s) {
     bool progress = false;
-    for (int d = 0; d < g.dotCount; ++d) {
-        int on = 0, unknown = 0;
-        const int n = g.dotEdgeCount[d];
-        for (int i = 0; i < n; ++i) {
-            const int8_t v = s.edge[g.dotEdges[d][i]];
-            on += v == kOn;
-            unknown += v == kUnknown;
-        }
-        if (unknown == 0) {
-            if (on == 1 || on > 2) return PassResult::Contradiction;
-            continue;
-        }
-        int8_t set = kUnknown;
-        if (on > 2) return PassResult::Contradiction;
-        if (on == 2)
-            set = kOff;
-        else if (on == 1 && unknown == 1)
-            set = kOn;
-        else if (on == 0 && unknown == 1)
-            set = kOff;
-        if (set == kUnknown) continue;
-        for (int i = 0; i < n; ++i) {
-            const int e = g.dotEdges[d][i];
-            if (s.edge[e] == kUnknown) s.edge[e] = set;
-        }
+    auto setSide = [&](int e, int8_t v) {
+        s.edge[e] = v;
         progress = true;
-    }
+    };
+    for (int d = 0; d < g.dotCount; ++d)
+        if (!dotRule(g, s, d, setSide)) return PassResult::Contradiction;
     return progress ? PassResult::Progress : PassResult::Stuck;
 }
 
@@ -478,11 +492,87 @@ std::span<const Pass> deductionPasses() {
 
 namespace {
 
+// The fixed point of the grade-1 passes (clue counts, dot degrees) by a work list: only the
+// squares and dots beside a side that changed since `seen` are looked at again. These rules
+// only add facts, so the fixed point, and whether it breaks a rule, does not depend on the
+// order. False: contradiction.
+class LocalRules {
+  public:
+    LocalRules(const Grid& g, const Puzzle& p) : g_(g), p_(p) {}
+
+    bool close(State& s, const State& seen) {
+        for (int e = 0; e < g_.edgeCount; ++e)
+            if (s.edge[e] != seen.edge[e]) touch(e);
+        while (cellTop_ > 0 || dotTop_ > 0) {
+            if (cellTop_ > 0) {
+                const int c = cells_[--cellTop_];
+                cellQueued_[c] = 0;
+                if (!cell(s, c)) return false;
+            } else {
+                const int d = dots_[--dotTop_];
+                dotQueued_[d] = 0;
+                if (!dot(s, d)) return false;
+            }
+        }
+        return true;
+    }
+    // Every square and dot, for a state no closure has seen.
+    void touchAll() {
+        for (int c = 0; c < g_.cellCount; ++c) queueCell(c);
+        for (int d = 0; d < g_.dotCount; ++d) queueDot(d);
+    }
+
+  private:
+    void queueCell(int c) {
+        if (c < 0 || cellQueued_[c] || p_.clue[c] < 0) return;
+        cellQueued_[c] = 1;
+        cells_[cellTop_++] = static_cast<int16_t>(c);
+    }
+    void queueDot(int d) {
+        if (dotQueued_[d]) return;
+        dotQueued_[d] = 1;
+        dots_[dotTop_++] = static_cast<int16_t>(d);
+    }
+    void touch(int e) {
+        queueCell(g_.edgeCells[e][0]);
+        queueCell(g_.edgeCells[e][1]);
+        queueDot(g_.edgeDots[e][0]);
+        queueDot(g_.edgeDots[e][1]);
+    }
+    void set(State& s, int e, int8_t v) {
+        s.edge[e] = v;
+        touch(e);
+    }
+    bool cell(State& s, int c) {
+        return clueRule(g_, p_, s, c, [&](int e, int8_t v) { set(s, e, v); });
+    }
+    bool dot(State& s, int d) {
+        return dotRule(g_, s, d, [&](int e, int8_t v) { set(s, e, v); });
+    }
+
+    const Grid& g_;
+    const Puzzle& p_;
+    std::array<int16_t, kMaxCells> cells_{};
+    std::array<int16_t, kMaxDots> dots_{};
+    std::array<uint8_t, kMaxCells> cellQueued_{};
+    std::array<uint8_t, kMaxDots> dotQueued_{};
+    int cellTop_ = 0;
+    int dotTop_ = 0;
+};
+
 bool propagateWith(const Puzzle& puzzle, State& state, int maxGrade, const State* solution) {
     const Grid& g = gridFor(puzzle.size);
+    if (maxGrade < kGradeLocal) return true;
+    LocalRules local(g, puzzle);
+    local.touchAll();
+    State seen = state;
 restart:
+    // The grade-1 passes run until both are stuck before any other pass: their closure.
+    if (!local.close(state, seen)) return false;
+    seen = state;
     for (const Pass& pass : kPasses) {
         if (pass.grade > maxGrade) break;
+        if (pass.grade == kGradeLocal) continue;
         const PassResult r = pass.run == &trialPass ? trialWith(g, puzzle, state, solution)
                                                     : pass.run(g, puzzle, state);
         switch (r) {
