@@ -364,7 +364,14 @@ PassResult connectivityPass(const Grid& g, const Puzzle&, State& s) {
 // Grade 3: try each open edge both ways with the grade-2 rules; a way that fails is out.
 // With a known solution, the guess agreeing with it is skipped: sound rules cannot refute
 // it, so the outcome is the same at half the work.
-PassResult trialWith(const Grid& g, const Puzzle& p, State& s, const State* solution) {
+// propagate for a state that differs from `closed`, a fixed point of the grade-1 rules, only
+// by decided sides: those rules look again only beside the differences.
+bool propagateFrom(const Puzzle& puzzle, State& state, int maxGrade, const State* solution,
+                   const State* closed);
+
+// sClosed: s is a fixed point of the grade-1 rules, as inside propagate.
+PassResult trialWith(const Grid& g, const Puzzle& p, State& s, const State* solution,
+                     bool sClosed) {
     bool progress = false;
     for (int e = 0; e < g.edgeCount; ++e) {
         if (s.edge[e] != kUnknown) continue;
@@ -372,7 +379,7 @@ PassResult trialWith(const Grid& g, const Puzzle& p, State& s, const State* solu
             if (solution && solution->edge[e] == guess) continue;
             State t = s;
             t.edge[e] = guess;
-            if (propagate(p, t, kGradeTrial - 1)) continue;
+            if (propagateFrom(p, t, kGradeTrial - 1, nullptr, sClosed ? &s : nullptr)) continue;
             s.edge[e] = guess == kOn ? kOff : kOn;
             progress = true;
             if (!propagate(p, s, kGradeTrial - 1)) return PassResult::Contradiction;
@@ -383,7 +390,7 @@ PassResult trialWith(const Grid& g, const Puzzle& p, State& s, const State* solu
 }
 
 PassResult trialPass(const Grid& g, const Puzzle& p, State& s) {
-    return trialWith(g, p, s, nullptr);
+    return trialWith(g, p, s, nullptr, false);
 }
 
 constexpr std::array<Pass, 7> kPasses{{
@@ -561,11 +568,16 @@ class LocalRules {
 };
 
 bool propagateWith(const Puzzle& puzzle, State& state, int maxGrade, const State* solution) {
+    return propagateFrom(puzzle, state, maxGrade, solution, nullptr);
+}
+
+bool propagateFrom(const Puzzle& puzzle, State& state, int maxGrade, const State* solution,
+                   const State* closed) {
     const Grid& g = gridFor(puzzle.size);
     if (maxGrade < kGradeLocal) return true;
     LocalRules local(g, puzzle);
-    local.touchAll();
-    State seen = state;
+    if (!closed) local.touchAll();
+    State seen = closed ? *closed : state;
 restart:
     // The grade-1 passes run until both are stuck before any other pass: their closure.
     if (!local.close(state, seen)) return false;
@@ -573,7 +585,7 @@ restart:
     for (const Pass& pass : kPasses) {
         if (pass.grade > maxGrade) break;
         if (pass.grade == kGradeLocal) continue;
-        const PassResult r = pass.run == &trialPass ? trialWith(g, puzzle, state, solution)
+        const PassResult r = pass.run == &trialPass ? trialWith(g, puzzle, state, solution, true)
                                                     : pass.run(g, puzzle, state);
         switch (r) {
         case PassResult::Contradiction:
