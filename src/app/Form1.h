@@ -44,7 +44,6 @@ class Form1 {
     void subsize();
     void colorsub();
     void Label1_MouseDown(int index, int button);
-    void cell_Click(int index);
     void countsub();
     void checker();
 
@@ -71,6 +70,7 @@ class Form1 {
     // ---- Editor (editor/)
     void mcreate_Click();
     void mnedit_Click();
+    void cell_Click(int index);
     void m0_Click();
     void m1_Click();
     void m2_Click();
