@@ -150,65 +150,67 @@ const Plan& planFor(SizeClass size) {
     return plans[static_cast<int>(size)];
 }
 
-// Open addressing from packed front to the number of ways (saturated) to reach it.
+// Open addressing from packed front to the number of ways (saturated) to reach it. Key
+// and count share a slot: a probe touches one cache line.
 class Layer {
   public:
     void clear() {
-        for (uint32_t s : used_) count_[s] = 0;
+        for (uint32_t s : used_) slots_[s].ways = 0;
         used_.clear();
     }
     // parent: where the first way in came from (slot in the previous layer, edge on).
     void add(uint64_t key, int64_t ways, int64_t cap, uint32_t parent = 0) {
-        if ((used_.size() + 1) * 2 > key_.size()) grow();
+        if ((used_.size() + 1) * 2 > slots_.size()) grow();
         uint32_t s = slot(key);
-        while (count_[s] != 0 && key_[s] != key) s = (s + 1) & mask_;
-        if (count_[s] == 0) {
-            key_[s] = key;
+        while (slots_[s].ways != 0 && slots_[s].key != key) s = (s + 1) & mask_;
+        Slot& x = slots_[s];
+        if (x.ways == 0) {
+            x.key = key;
             parent_[s] = parent;
             used_.push_back(s);
         }
-        count_[s] = std::min(cap, count_[s] + ways);
+        x.ways = std::min(cap, x.ways + ways);
     }
     uint32_t parent(uint32_t s) const { return parent_[s]; }
     // -1 when absent.
     long find(uint64_t key) const {
-        if (key_.empty()) return -1;
+        if (slots_.empty()) return -1;
         uint32_t s = slot(key);
-        while (count_[s] != 0) {
-            if (key_[s] == key) return s;
+        while (slots_[s].ways != 0) {
+            if (slots_[s].key == key) return s;
             s = (s + 1) & mask_;
         }
         return -1;
     }
     const std::vector<uint32_t>& used() const { return used_; }
-    uint64_t key(uint32_t s) const { return key_[s]; }
-    int64_t ways(uint32_t s) const { return count_[s]; }
+    uint64_t key(uint32_t s) const { return slots_[s].key; }
+    int64_t ways(uint32_t s) const { return slots_[s].ways; }
     std::vector<uint8_t> alive;
 
   private:
+    struct Slot {
+        uint64_t key = 0;
+        int64_t ways = 0;
+    };
     uint32_t slot(uint64_t key) const {
         return static_cast<uint32_t>((key * 0x9E3779B97F4A7C15ull) >> 40) & mask_;
     }
     void grow() {
-        std::vector<uint64_t> keys;
-        std::vector<int64_t> counts;
+        std::vector<Slot> old;
         std::vector<uint32_t> parents;
         for (uint32_t s : used_) {
-            keys.push_back(key_[s]);
-            counts.push_back(count_[s]);
+            old.push_back(slots_[s]);
             parents.push_back(parent_[s]);
         }
-        const std::size_t size = key_.empty() ? 64 : key_.size() * 2;
-        key_.assign(size, 0);
-        count_.assign(size, 0);
+        const std::size_t size = slots_.empty() ? 64 : slots_.size() * 2;
+        slots_.assign(size, Slot{});
         parent_.assign(size, 0);
         mask_ = static_cast<uint32_t>(size - 1);
         used_.clear();
-        for (std::size_t i = 0; i < keys.size(); ++i)
-            add(keys[i], counts[i], INT64_MAX, parents[i]);
+        for (std::size_t i = 0; i < old.size(); ++i)
+            add(old[i].key, old[i].ways, INT64_MAX, parents[i]);
     }
-    std::vector<uint64_t> key_;
-    std::vector<int64_t> count_;
+    std::vector<Slot> slots_;
     std::vector<uint32_t> parent_;
     std::vector<uint32_t> used_;
     uint32_t mask_ = 0;
