@@ -221,6 +221,17 @@ int hardOrderRank(int clue) {
     }
 }
 
+// A batch passes only when propagation alone still finishes: while it does, most removals
+// pass; once sweeps are needed, most fail and a failed batch would cost a sweep.
+bool solvedByPropagation(const Puzzle& p, int targetGrade) {
+    State s{};
+    return propagate(p, s, std::min(targetGrade, kGradeLoop)) && isComplete(gridFor(p.size), s) &&
+           isSolution(p, s);
+}
+
+// Largest number of clues taken away in one check.
+constexpr int kMaxBatch = 8;
+
 int countClues(const Grid& g, const Puzzle& p) {
     int n = 0;
     for (int c = 0; c < g.cellCount; ++c) n += p.clue[c] >= 0;
@@ -244,15 +255,25 @@ Level levelFromLoop(const Grid& g, const State& loop, int targetGrade, int minCl
             return hardOrderRank(level.puzzle.clue[a]) < hardOrderRank(level.puzzle.clue[b]);
         });
     int clues = g.cellCount;
+    const Puzzle full = level.puzzle;
     FlipWitness witness(g, level.puzzle, loop);
-    for (int i = 0; i < g.cellCount && clues > minClues; ++i) {
-        const int c = order[i];
-        const int8_t saved = level.puzzle.clue[c];
-        level.puzzle.clue[c] = -1;
-        if (acceptable(level.puzzle, acceptGrade, loop, witness, c))
-            --clues;
-        else
-            level.puzzle.clue[c] = saved;
+    // Clues go in growing batches while batches pass, one at a time after a batch fails.
+    // Fewer clues never add a solution (nor a deduction), so a batch passes exactly when
+    // taking its clues one by one would, and the level is the same at fewer checks.
+    int batch = 1;
+    for (int i = 0; i < g.cellCount && clues > minClues;) {
+        const int n = std::min({batch, g.cellCount - i, clues - minClues});
+        for (int k = i; k < i + n; ++k) level.puzzle.clue[order[k]] = -1;
+        if (n == 1 ? acceptable(level.puzzle, acceptGrade, loop, witness, order[i])
+                   : solvedByPropagation(level.puzzle, acceptGrade)) {
+            clues -= n;
+            i += n;
+            batch = std::min(2 * batch, kMaxBatch);
+            continue;
+        }
+        for (int k = i; k < i + n; ++k) level.puzzle.clue[order[k]] = full.clue[order[k]];
+        if (n == 1) ++i;
+        batch = 1;
     }
     level.clueCount = countClues(g, level.puzzle);
     level.solution = onSegments(g, loop);
