@@ -17,126 +17,59 @@ bool Form1::clickSquare(int index) {
     return true;
 }
 
+namespace {
+
+using Handler = void (Form1::*)();
+
+struct ButtonHandler {
+    ControlId button;
+    Handler click;
+};
+
+struct MenuHandler {
+    MenuId item;
+    Handler click;
+};
+
+constexpr ButtonHandler kButtons[] = {
+    {ControlId::Command1, &Form1::Command1_Click}, {ControlId::Command2, &Form1::Command2_Click},
+    {ControlId::Command3, &Form1::Command3_Click}, {ControlId::Command4, &Form1::Command4_Click},
+    {ControlId::Command5, &Form1::Command5_Click}, {ControlId::Command6, &Form1::Command6_Click},
+    {ControlId::Command7, &Form1::Command7_Click}, {ControlId::Command8, &Form1::Command8_Click},
+    {ControlId::Command9, &Form1::Command9_Click},
+};
+
+// Titles open their menus and the Number items only pop up; neither is listed.
+constexpr MenuHandler kMenuItems[] = {
+    {MenuId::mnquick, &Form1::mnquick_Click}, {MenuId::mnnorm, &Form1::mnnorm_Click},
+    {MenuId::mnuhard, &Form1::mnuhard_Click}, {MenuId::mnadv, &Form1::mnadv_Click},
+    {MenuId::mnopen, &Form1::mnopen_Click},   {MenuId::mrest, &Form1::mrest_Click},
+    {MenuId::mh1, &Form1::mh1_Click},         {MenuId::mh2, &Form1::mh2_Click},
+    {MenuId::mnres, &Form1::mnres_Click},     {MenuId::mskip, &Form1::mskip_Click},
+    {MenuId::mnedit, &Form1::mnedit_Click},   {MenuId::mcreate, &Form1::mcreate_Click},
+    {MenuId::mshows, &Form1::mshows_Click},   {MenuId::mdef, &Form1::mdef_Click},
+    {MenuId::mnalt, &Form1::mnalt_Click},     {MenuId::mnuwas, &Form1::mnuwas_Click},
+    {MenuId::mnugrey, &Form1::mnugrey_Click}, {MenuId::mnsound, &Form1::mnsound_Click},
+    {MenuId::mnstart, &Form1::mnstart_Click}, {MenuId::mrules, &Form1::mrules_Click},
+    {MenuId::mnread, &Form1::mnread_Click},   {MenuId::mVer, &Form1::mVer_Click},
+    {MenuId::mnat, &Form1::mnat_Click},       {MenuId::msolweb, &Form1::msolweb_Click},
+    {MenuId::mfor, &Form1::mfor_Click},       {MenuId::mweb, &Form1::mweb_Click},
+};
+
+} // namespace
+
 bool Form1::clickControl(ControlId id) {
     if (!model.showing(id) || !model[id].enabled) return false;
-    switch (id) {
-    case ControlId::Command1:
-        Command1_Click();
-        break;
-    case ControlId::Command2:
-        Command2_Click();
-        break;
-    case ControlId::Command3:
-        Command3_Click();
-        break;
-    case ControlId::Command4:
-        Command4_Click();
-        break;
-    case ControlId::Command5:
-        Command5_Click();
-        break;
-    case ControlId::Command6:
-        Command6_Click();
-        break;
-    case ControlId::Command7:
-        Command7_Click();
-        break;
-    case ControlId::Command8:
-        Command8_Click();
-        break;
-    case ControlId::Command9:
-        Command9_Click();
-        break;
-    default:
-        break; // labels, pictures and boxes have no click of their own
-    }
+    // Labels, pictures and boxes have no click of their own.
+    for (const ButtonHandler& b : kButtons)
+        if (b.button == id) (this->*b.click)();
     return true;
 }
 
 bool Form1::clickMenu(MenuId id) {
     if (!model.menuUsable(id)) return false;
-    switch (id) {
-    case MenuId::mnquick:
-        mnquick_Click();
-        break;
-    case MenuId::mnnorm:
-        mnnorm_Click();
-        break;
-    case MenuId::mnuhard:
-        mnuhard_Click();
-        break;
-    case MenuId::mnadv:
-        mnadv_Click();
-        break;
-    case MenuId::mnopen:
-        mnopen_Click();
-        break;
-    case MenuId::mrest:
-        mrest_Click();
-        break;
-    case MenuId::mh1:
-        mh1_Click();
-        break;
-    case MenuId::mh2:
-        mh2_Click();
-        break;
-    case MenuId::mnres:
-        mnres_Click();
-        break;
-    case MenuId::mskip:
-        mskip_Click();
-        break;
-    case MenuId::mnedit:
-        mnedit_Click();
-        break;
-    case MenuId::mcreate:
-        mcreate_Click();
-        break;
-    case MenuId::mshows:
-        mshows_Click();
-        break;
-    case MenuId::mdef:
-        mdef_Click();
-        break;
-    case MenuId::mnalt:
-        mnalt_Click();
-        break;
-    case MenuId::mnuwas:
-        mnuwas_Click();
-        break;
-    case MenuId::mnugrey:
-        mnugrey_Click();
-        break;
-    case MenuId::mnsound:
-        mnsound_Click();
-        break;
-    case MenuId::mnstart:
-        mnstart_Click();
-        break;
-    case MenuId::mrules:
-        mrules_Click();
-        break;
-    case MenuId::mnread:
-        mnread_Click();
-        break;
-    case MenuId::mVer:
-        mVer_Click();
-        break;
-    case MenuId::mnat:
-        mnat_Click();
-        break;
-    case MenuId::msolweb:
-        msolweb_Click();
-        break;
-    case MenuId::mfor:
-        mfor_Click();
-        break;
-    case MenuId::mweb:
-        mweb_Click();
-        break;
-    default:
-        break; // titles open their menus; the Number items only pop up
-    }
+    for (const MenuHandler& m : kMenuItems)
+        if (m.item == id) (this->*m.click)();
     return true;
 }
 
