@@ -228,9 +228,23 @@ struct Sweep {
     const Puzzle& p;
     const State& known;
     std::array<uint8_t, kMaxEdges> restOffOk{};
+    // Per step: the clue of the edge's squares (-1: none), and which of its dots leave the
+    // front there; looked up once instead of through the grid for every front.
+    std::array<std::array<int8_t, 2>, kMaxEdges> stepClue{};
+    std::array<std::array<uint8_t, 2>, kMaxEdges> dotEnds{};
+    std::array<int8_t, kMaxEdges> forbid{}; // the value the edge can't take, or kUnknown
 
     Sweep(const Grid& grid, const Plan& pl, const Puzzle& puzzle, const State& k)
         : g(grid), plan(pl), p(puzzle), known(k) {
+        for (int i = 0; i < plan.steps; ++i) {
+            const int e = plan.edge[i];
+            for (int q = 0; q < 2; ++q) {
+                const int c = g.edgeCells[e][q];
+                stepClue[i][q] = c < 0 ? int8_t{-1} : p.clue[c];
+                dotEnds[i][q] = plan.dotLast[g.edgeDots[e][q]] == i;
+            }
+            forbid[i] = known.edge[e] == kOn ? kOff : known.edge[e] == kOff ? kOn : kUnknown;
+        }
         // restOffOk[i]: no later edge is known on and no later square needs a side.
         restOffOk[plan.steps - 1] = 1;
         for (int i = plan.steps - 2; i >= 0; --i) {
@@ -245,8 +259,7 @@ struct Sweep {
     // Step i with the edge on or off from the front `key` packed after step i - 1.
     // Closed: the loop is complete and every later edge off agrees with everything.
     Step apply(int i, bool on, uint64_t key, uint64_t& out) const {
-        const int e = plan.edge[i];
-        if (known.edge[e] == (on ? kOff : kOn)) return Step::Invalid;
+        if (forbid[i] == (on ? kOn : kOff)) return Step::Invalid;
         const auto& slot = plan.dotSlot[i];
         const auto& cslot = plan.cellSlot[i];
         const int prevBase = i > 0 ? plan.frontDotCount[i - 1] * kDotBits : 0;
@@ -254,11 +267,11 @@ struct Sweep {
         int lb = slot[1] >= 0 ? nibble(key, slot[1]) : kFree;
         std::array<int, 2> needs{};
         for (int k = 0; k < 2; ++k) {
-            const int c = g.edgeCells[e][k];
-            if (c < 0 || p.clue[c] < 0) continue;
+            const int clue = stepClue[i][k];
+            if (clue < 0) continue;
             needs[k] = cslot[k] >= 0
                            ? static_cast<int>((key >> (prevBase + kNeedBits * cslot[k])) & 3)
-                           : p.clue[c];
+                           : clue;
             if (on && needs[k]-- == 0) return Step::Invalid;
             if (needs[k] > plan.remainAfter[i][k]) return Step::Invalid;
         }
@@ -281,9 +294,8 @@ struct Sweep {
                 la = lb = kDone;
             }
         }
-        const int a = g.edgeDots[e][0], b = g.edgeDots[e][1];
-        if (plan.dotLast[a] == i && la >= kFirstPath) return Step::Invalid;
-        if (plan.dotLast[b] == i && lb >= kFirstPath) return Step::Invalid;
+        if (dotEnds[i][0] && la >= kFirstPath) return Step::Invalid;
+        if (dotEnds[i][1] && lb >= kFirstPath) return Step::Invalid;
         const int nd = plan.frontDotCount[i];
         if (plan.inPlace[i]) {
             out = packInPlace(i, on, key, la, lb, from, to, needs, nd);
