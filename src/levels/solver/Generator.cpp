@@ -261,7 +261,9 @@ Level levelFromLoop(const Grid& g, const State& loop, int targetGrade, int minCl
     FlipWitness witness(g, level.puzzle, loop);
     // Clues go in growing batches while batches pass, one at a time after a batch fails.
     // Fewer clues never add a solution (nor a deduction), so a batch passes exactly when
-    // taking its clues one by one would, and the level is the same at fewer checks.
+    // taking its clues one by one would, and the level is the same at fewer checks. Only
+    // the hardest grade gains: the others remove fewer clues and fail more batches.
+    const int maxBatch = acceptGrade == kGradeSearch ? kMaxBatch : 1;
     int batch = 1;
     for (int i = 0; i < g.cellCount && clues > minClues;) {
         const int n = std::min({batch, g.cellCount - i, clues - minClues});
@@ -270,7 +272,7 @@ Level levelFromLoop(const Grid& g, const State& loop, int targetGrade, int minCl
                    : solvedByPropagation(level.puzzle, acceptGrade)) {
             clues -= n;
             i += n;
-            batch = std::min(2 * batch, kMaxBatch);
+            batch = std::min(2 * batch, maxBatch);
             continue;
         }
         for (int k = i; k < i + n; ++k) level.puzzle.clue[order[k]] = full.clue[order[k]];
