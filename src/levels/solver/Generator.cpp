@@ -168,7 +168,7 @@ class FlipWitness {
 };
 
 // Squares around a removed clue (Chebyshev distance) whose sides may leave the loop.
-constexpr int kNearRadius = 3;
+constexpr int kNearRadius = 4;
 // Front states for that sweep: far fewer than a whole board's.
 constexpr long kNearWorkLimit = 5'000;
 
