@@ -260,9 +260,9 @@ Level levelFromLoop(const Grid& g, const State& loop, int targetGrade, int minCl
     const Puzzle full = level.puzzle;
     FlipWitness witness(g, level.puzzle, loop);
     // Clues go in growing batches while batches pass, one at a time after a batch fails.
-    // Fewer clues never add a solution (nor a deduction), so a batch passes exactly when
-    // taking its clues one by one would, and the level is the same at fewer checks. Only
-    // the hardest grade gains: the others remove fewer clues and fail more batches.
+    // A batch passes when propagation alone finishes without all its clues; with more clues
+    // it finishes too, so each clue would have passed one by one: the level is the same, at
+    // fewer checks. Only the hardest grade gains: the others fail more batches.
     const int maxBatch = acceptGrade == kGradeSearch ? kMaxBatch : 1;
     int batch = 1;
     for (int i = 0; i < g.cellCount && clues > minClues;) {
