@@ -233,6 +233,8 @@ struct Sweep {
     std::array<std::array<int8_t, 2>, kMaxEdges> stepClue{};
     std::array<std::array<uint8_t, 2>, kMaxEdges> dotEnds{};
     std::array<int8_t, kMaxEdges> forbid{}; // the value the edge can't take, or kUnknown
+    // Closing without restOffOk: a kept front must not depend on the steps after it.
+    bool closeAnywhere = false;
 
     Sweep(const Grid& grid, const Plan& pl, const Puzzle& puzzle, const State& k)
         : g(grid), plan(pl), p(puzzle), known(k) {
@@ -367,7 +369,8 @@ struct Sweep {
 
     // Joining a path's two ends: allowed only with no other path open and every clue met.
     bool closes(int i, uint64_t key, const std::array<int, 2>& needs) const {
-        if (i == 0 || !restOffOk[i] || needs[0] != 0 || needs[1] != 0) return false;
+        if (i == 0 || !(closeAnywhere || restOffOk[i]) || needs[0] != 0 || needs[1] != 0)
+            return false;
         const int pd = plan.frontDotCount[i - 1];
         if (((key >> (pd * kDotBits)) & plan.otherNeeds[i]) != 0) return false;
         for (int j = 0; j < pd; ++j)
@@ -377,18 +380,21 @@ struct Sweep {
     }
 };
 
+// A block whose fronts don't pack: nothing is known.
+FrontierResult unsweepable() {
+    FrontierResult result;
+    result.aborted = true;
+    return result;
+}
+
 } // namespace
 
 FrontierResult frontierCount(const Puzzle& puzzle, const State& known, int cap, int keep,
                              long stateLimit) {
     FrontierResult result;
-    const Grid& g = gridFor(puzzle.size);
     const Plan& plan = planFor(puzzle.size);
-    if (!plan.fits) {
-        result.aborted = true;
-        return result;
-    }
-    Sweep sweep(g, plan, puzzle, known);
+    if (!plan.fits) return unsweepable();
+    Sweep sweep(gridFor(puzzle.size), plan, puzzle, known);
     const int64_t cap64 = std::max(cap, 1);
     // layers[i + 1]: the front after step i; kept whole only when loops are wanted.
     const bool keepLayers = keep > 0;
@@ -491,6 +497,86 @@ FrontierResult frontierCount(const Puzzle& puzzle, const State& known, int cap, 
         }
     };
     walk(walk, 0, 0);
+    return result;
+}
+
+struct SweepCache::Data {
+    SizeClass size{};
+    int64_t cap = 0;
+    int valid = 0;                             // steps whose fronts below are this sweep's
+    std::vector<Layer> layers;                 // [i + 1]: the front after step i
+    std::vector<std::array<int8_t, 3>> inputs; // per step: the squares' clues, forbid
+    std::vector<int64_t> closeWays;            // ways closing at the step, restOffOk aside
+    std::vector<long> states;                  // fronts stored at the step
+};
+
+SweepCache::SweepCache() : data_(std::make_unique<Data>()) {}
+SweepCache::~SweepCache() = default;
+
+FrontierResult frontierCount(const Puzzle& puzzle, const State& known, int cap, long stateLimit,
+                             SweepCache& cache) {
+    FrontierResult result;
+    const Plan& plan = planFor(puzzle.size);
+    if (!plan.fits) return unsweepable();
+    Sweep sweep(gridFor(puzzle.size), plan, puzzle, known);
+    sweep.closeAnywhere = true;
+    const int64_t cap64 = std::max(cap, 1);
+    SweepCache::Data& d = *cache.data_;
+    if (d.size != puzzle.size || d.cap != cap64 || d.layers.empty()) {
+        d.size = puzzle.size;
+        d.cap = cap64;
+        d.valid = 0;
+        d.layers.resize(plan.steps + 1);
+        d.inputs.assign(plan.steps, {});
+        d.closeWays.assign(plan.steps, 0);
+        d.states.assign(plan.steps, 0);
+    }
+    auto inputsOf = [&](int i) {
+        return std::array<int8_t, 3>{sweep.stepClue[i][0], sweep.stepClue[i][1], sweep.forbid[i]};
+    };
+    int start = 0;
+    while (start < d.valid && d.inputs[start] == inputsOf(start)) {
+        result.states += d.states[start];
+        if (stateLimit > 0 && result.states > stateLimit) {
+            result.aborted = true;
+            return result;
+        }
+        ++start;
+    }
+    d.valid = start;
+    if (start == 0) {
+        d.layers[0].clear();
+        d.layers[0].add(0, 1, cap64);
+    }
+    for (int i = start; i < plan.steps; ++i) {
+        const Layer& from = d.layers[i];
+        Layer& to = d.layers[i + 1];
+        to.clear();
+        int64_t closing = 0;
+        for (uint32_t s : from.used()) {
+            for (bool on : {true, false}) {
+                uint64_t key = 0;
+                const Step step = sweep.apply(i, on, from.key(s), key);
+                if (step == Step::Closed)
+                    closing = std::min(cap64, closing + from.ways(s));
+                else if (step == Step::Next)
+                    to.add(key, from.ways(s), cap64);
+            }
+        }
+        d.inputs[i] = inputsOf(i);
+        d.closeWays[i] = closing;
+        d.states[i] = static_cast<long>(to.used().size());
+        d.valid = i + 1;
+        result.states += d.states[i];
+        if (stateLimit > 0 && result.states > stateLimit) {
+            result.aborted = true;
+            return result;
+        }
+    }
+    int64_t closed = 0;
+    for (int i = 0; i < plan.steps; ++i)
+        if (sweep.restOffOk[i]) closed = std::min(cap64, closed + d.closeWays[i]);
+    result.count = static_cast<int>(closed);
     return result;
 }
 

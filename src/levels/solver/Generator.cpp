@@ -190,7 +190,7 @@ bool secondLoopOrLargeProof(const Grid& g, const Puzzle& p, const State& loop, c
 }
 
 bool acceptable(const Puzzle& p, int targetGrade, const State& loop, FlipWitness& witness,
-                int removed) {
+                int removed, SweepCache& sweeps) {
     const Grid& g = gridFor(p.size);
     State root{};
     if (!propagate(p, root, std::min(targetGrade, kGradeLoop))) return false;
@@ -203,7 +203,7 @@ bool acceptable(const Puzzle& p, int targetGrade, const State& loop, FlipWitness
                isSolution(p, root);
     // The sweep as countSolutions runs it. A proof that needs a large search makes a poor
     // level (and a slow check): keep the clue.
-    const FrontierResult r = frontierCount(p, root, 2, 0, kGeneratorWorkLimit);
+    const FrontierResult r = frontierCount(p, root, 2, kGeneratorWorkLimit, sweeps);
     return !r.aborted && r.count == 1;
 }
 
@@ -259,6 +259,7 @@ Level levelFromLoop(const Grid& g, const State& loop, int targetGrade, int minCl
     int clues = g.cellCount;
     const Puzzle full = level.puzzle;
     FlipWitness witness(g, level.puzzle, loop);
+    SweepCache sweeps;
     // Clues go in growing batches while batches pass, one at a time after a batch fails.
     // A batch passes when propagation alone finishes without all its clues; with more clues
     // it finishes too, so each clue would have passed one by one: the level is the same, at
@@ -268,7 +269,7 @@ Level levelFromLoop(const Grid& g, const State& loop, int targetGrade, int minCl
     for (int i = 0; i < g.cellCount && clues > minClues;) {
         const int n = std::min({batch, g.cellCount - i, clues - minClues});
         for (int k = i; k < i + n; ++k) level.puzzle.clue[order[k]] = -1;
-        if (n == 1 ? acceptable(level.puzzle, acceptGrade, loop, witness, order[i])
+        if (n == 1 ? acceptable(level.puzzle, acceptGrade, loop, witness, order[i], sweeps)
                    : solvedByPropagation(level.puzzle, acceptGrade)) {
             clues -= n;
             i += n;
