@@ -45,13 +45,17 @@ struct Plan {
     std::array<std::array<int8_t, 2>, kMaxEdges> cellNew{}; // slot taking the edge's square k
 };
 
-Plan buildPlan(const Grid& g) {
+// rightToLeft: the columns from the last to the first, the mirror image of the sweep.
+Plan buildPlan(const Grid& g, bool rightToLeft) {
     Plan p;
-    for (int x = 0; x <= g.cols; ++x)
+    for (int i = 0; i <= g.cols; ++i) {
+        const int x = rightToLeft ? g.cols - i : i;
         for (int y = 0; y <= g.rows; ++y) {
             if (y < g.rows) p.edge[p.steps++] = static_cast<int16_t>(g.vEdge(y, x));
-            if (x < g.cols) p.edge[p.steps++] = static_cast<int16_t>(g.hEdge(y, x));
+            if (rightToLeft ? x > 0 : x < g.cols)
+                p.edge[p.steps++] = static_cast<int16_t>(g.hEdge(y, rightToLeft ? x - 1 : x));
         }
+    }
     std::array<int16_t, kMaxEdges> stepOf{};
     std::array<int16_t, kMaxCells> cellLast{};
     p.dotFirst.fill(-1);
@@ -143,11 +147,15 @@ Plan buildPlan(const Grid& g) {
     return p;
 }
 
-const Plan& planFor(SizeClass size) {
-    static const std::array<Plan, 4> plans{
-        buildPlan(gridFor(SizeClass::Quick)), buildPlan(gridFor(SizeClass::Normal)),
-        buildPlan(gridFor(SizeClass::Hard)), buildPlan(gridFor(SizeClass::Advanced))};
-    return plans[static_cast<int>(size)];
+const Plan& planFor(SizeClass size, bool rightToLeft = false) {
+    static const std::array<std::array<Plan, 4>, 2> plans = [] {
+        std::array<std::array<Plan, 4>, 2> out;
+        for (int r = 0; r < 2; ++r)
+            for (SizeClass s : kAllSizeClasses)
+                out[r][static_cast<int>(s)] = buildPlan(gridFor(s), r == 1);
+        return out;
+    }();
+    return plans[rightToLeft][static_cast<int>(size)];
 }
 
 // Open addressing from packed front to the number of ways (saturated) to reach it. Key
@@ -390,9 +398,9 @@ FrontierResult unsweepable() {
 } // namespace
 
 FrontierResult frontierCount(const Puzzle& puzzle, const State& known, int cap, int keep,
-                             long stateLimit) {
+                             long stateLimit, bool rightToLeft) {
     FrontierResult result;
-    const Plan& plan = planFor(puzzle.size);
+    const Plan& plan = planFor(puzzle.size, rightToLeft);
     if (!plan.fits) return unsweepable();
     Sweep sweep(gridFor(puzzle.size), plan, puzzle, known);
     const int64_t cap64 = std::max(cap, 1);

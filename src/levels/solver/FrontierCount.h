@@ -20,8 +20,9 @@ struct FrontierResult {
 
 // Counts the single loops agreeing with the clues and with every decided edge of `known`.
 // stateLimit > 0 gives up (aborted) once that many front states are stored.
+// rightToLeft sweeps the columns the other way: the same count, other fronts.
 FrontierResult frontierCount(const Puzzle& puzzle, const State& known, int cap, int keep,
-                             long stateLimit);
+                             long stateLimit, bool rightToLeft = false);
 
 // A sweep's fronts after each step, kept for the next sweep: a front depends only on the
 // steps before it, so a puzzle whose clues and decided edges agree up to some step resumes

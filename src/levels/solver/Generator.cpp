@@ -185,7 +185,8 @@ bool secondLoopOrLargeProof(const Grid& g, const Puzzle& p, const State& loop, c
         for (int c = std::max(0, col - kNearRadius); c <= std::min(g.cols - 1, col + kNearRadius);
              ++c)
             for (int e : g.cellEdges[g.cell(r, c)]) fixed.edge[e] = root.edge[e];
-    const FrontierResult r = frontierCount(p, fixed, 2, 0, kNearWorkLimit);
+    // Sides fixed after the window would carry its fronts to the end: sweep towards them.
+    const FrontierResult r = frontierCount(p, fixed, 2, 0, kNearWorkLimit, 2 * col < g.cols - 1);
     return r.aborted || r.count >= 2;
 }
 

@@ -157,6 +157,9 @@ TEST_P(CrossTest, SweepAgreesWithSearch) {
         if (searched.aborted) continue;
         const FrontierResult swept = frontierCount(p, State{}, 12, 12, 0);
         EXPECT_EQ(swept.count, searched.count) << "round " << round;
+        const FrontierResult mirrored = frontierCount(p, State{}, 12, 12, 0, true);
+        EXPECT_EQ(mirrored.count, searched.count) << "round " << round;
+        for (const State& m : mirrored.solutions) EXPECT_TRUE(isSolution(p, m));
         std::set<std::vector<int>> distinct;
         for (const State& s : swept.solutions) {
             EXPECT_TRUE(isSolution(p, s));
