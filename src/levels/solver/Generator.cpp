@@ -185,10 +185,15 @@ bool secondLoopOrLargeProof(const Grid& g, const Puzzle& p, const State& loop, c
         for (int c = std::max(0, col - kNearRadius); c <= std::min(g.cols - 1, col + kNearRadius);
              ++c)
             for (int e : g.cellEdges[g.cell(r, c)]) fixed.edge[e] = root.edge[e];
-    // Sides fixed after the window would carry its fronts to the end: sweep towards them.
-    const FrontierResult r = frontierCount(p, fixed, 2, 0, kNearWorkLimit, 2 * col < g.cols - 1);
+    // Columns fixed after the window would carry its fronts to the end: sweep towards the
+    // side with more of them.
+    const int fixedLeft = std::max(0, col - kNearRadius),
+              fixedRight = std::max(0, g.cols - 1 - col - kNearRadius);
+    const FrontierResult r = frontierCount(p, fixed, 2, 0, kNearWorkLimit, fixedLeft < fixedRight);
     return r.aborted || r.count >= 2;
 }
+
+constexpr int kResumeColumns = 7;
 
 bool acceptable(const Puzzle& p, int targetGrade, const State& loop, FlipWitness& witness,
                 int removed, SweepCache& sweeps) {
@@ -204,7 +209,11 @@ bool acceptable(const Puzzle& p, int targetGrade, const State& loop, FlipWitness
                isSolution(p, root);
     // The sweep as countSolutions runs it. A proof that needs a large search makes a poor
     // level (and a slow check): keep the clue.
-    const FrontierResult r = frontierCount(p, root, 2, kGeneratorWorkLimit, sweeps);
+    // Resuming pays from kResumeColumns columns on: a shorter sweep costs about what
+    // storing every front saves.
+    const FrontierResult r = g.cols >= kResumeColumns
+                                 ? frontierCount(p, root, 2, kGeneratorWorkLimit, sweeps)
+                                 : frontierCount(p, root, 2, 0, kGeneratorWorkLimit);
     return !r.aborted && r.count == 1;
 }
 
@@ -241,7 +250,8 @@ int countClues(const Grid& g, const Puzzle& p) {
     return n;
 }
 
-Level levelFromLoop(const Grid& g, const State& loop, int targetGrade, int minClues, Rng& rng) {
+Level levelFromLoop(const Grid& g, const State& loop, int targetGrade, int minClues, Rng& rng,
+                    SweepCache& sweeps) {
     Level level;
     level.puzzle = Puzzle(g.size);
     for (int c = 0; c < g.cellCount; ++c) {
@@ -260,7 +270,6 @@ Level levelFromLoop(const Grid& g, const State& loop, int targetGrade, int minCl
     int clues = g.cellCount;
     const Puzzle full = level.puzzle;
     FlipWitness witness(g, level.puzzle, loop);
-    SweepCache sweeps;
     // Clues go in growing batches while batches pass, one at a time after a batch fails.
     // A batch passes when propagation alone finishes without all its clues; with more clues
     // it finishes too, so each clue would have passed one by one: the level is the same, at
@@ -356,9 +365,10 @@ State randomLoop(SizeClass size, Rng& rng) {
 Level generateLevel(SizeClass size, int targetGrade, int minClues, Rng& rng, int maxAttempts) {
     const Grid& g = gridFor(size);
     Level best;
+    SweepCache sweeps; // its tables serve every attempt
     for (int attempt = 0; attempt < maxAttempts; ++attempt) {
         const State loop = randomLoop(size, rng);
-        Level level = levelFromLoop(g, loop, targetGrade, minClues, rng);
+        Level level = levelFromLoop(g, loop, targetGrade, minClues, rng, sweeps);
         if (level.grade == targetGrade) return level;
         if (level.grade > 0 && level.grade < targetGrade && level.grade > best.grade) best = level;
     }
