@@ -198,12 +198,14 @@ constexpr int kResumeColumns = 7;
 bool acceptable(const Puzzle& p, int targetGrade, const State& loop, FlipWitness& witness,
                 int removed, SweepCache& sweeps) {
     const Grid& g = gridFor(p.size);
+    // A second loop means no logic can finish: the cheapest disproof goes even before
+    // propagation, the others before the trial.
+    if (targetGrade >= kGradeTrial && witness.found(removed)) return false;
     State root{};
     if (!propagate(p, root, std::min(targetGrade, kGradeLoop))) return false;
     if (isComplete(g, root)) return isSolution(p, root);
     if (targetGrade < kGradeTrial) return false;
-    // A second loop means no logic can finish: the cheap disproofs go before the trial too.
-    if (witness.found(removed) || secondLoopOrLargeProof(g, p, loop, root, removed)) return false;
+    if (secondLoopOrLargeProof(g, p, loop, root, removed)) return false;
     if (targetGrade == kGradeTrial)
         return propagateKnowing(p, root, kGradeTrial, loop) && isComplete(g, root) &&
                isSolution(p, root);
