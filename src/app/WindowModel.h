@@ -157,8 +157,7 @@ struct WindowModel {
     std::string caption;
     double width = 0; // outer size, frame, caption bar and menu bar included
     double height = 0;
-    // The screen the window is centred on, in twips; a front end sets the real one.
-    double screenWidth = 28800;
+    // The height of the screen the window is centred on, in twips (1080 pixels).
     double screenHeight = 16200;
     // The window's Top on the screen, in twips, where a front end knows it; unset, the
     // window stands centred on the screen.
