@@ -263,7 +263,6 @@ PassResult colourPass(const Grid& g, const Puzzle& p, State& s) {
                         if (r1 > 0 || r2 > 0) grew = true;
                     }
                 }
-            if (progress) return PassResult::Progress;
         }
     }
     for (int e = 0; e < g.edgeCount; ++e) {
@@ -373,13 +372,22 @@ bool propagateFrom(const Puzzle& puzzle, State& state, int maxGrade, const State
 PassResult trialWith(const Grid& g, const Puzzle& p, State& s, const State* solution,
                      bool sClosed) {
     bool progress = false;
+    // A guess that another guess's fixed point contains, from this same state, cannot fail
+    // either: the rules only add facts. Any progress changes the state and clears this.
+    std::array<uint8_t, kMaxEdges> consistent{};
     for (int e = 0; e < g.edgeCount; ++e) {
         if (s.edge[e] != kUnknown) continue;
         for (int8_t guess : {kOn, kOff}) {
             if (solution && solution->edge[e] == guess) continue;
+            if (consistent[e] & guess) continue;
             State t = s;
             t.edge[e] = guess;
-            if (propagateFrom(p, t, kGradeTrial - 1, nullptr, sClosed ? &s : nullptr)) continue;
+            if (propagateFrom(p, t, kGradeTrial - 1, nullptr, sClosed ? &s : nullptr)) {
+                for (int f = e + 1; f < g.edgeCount; ++f)
+                    if (s.edge[f] == kUnknown) consistent[f] |= t.edge[f];
+                continue;
+            }
+            consistent.fill(0);
             s.edge[e] = guess == kOn ? kOff : kOn;
             progress = true;
             if (!propagate(p, s, kGradeTrial - 1)) return PassResult::Contradiction;
