@@ -4,7 +4,9 @@
 #include "levels/solver/FrontierCount.h"
 
 #include <algorithm>
+#include <atomic>
 #include <set>
+#include <thread>
 
 namespace quirn::solver {
 namespace {
@@ -252,8 +254,18 @@ int countClues(const Grid& g, const Puzzle& p) {
     return n;
 }
 
+// Asked between checks: the attempt is no longer wanted.
+struct Cancel {
+    const std::atomic<int>* firstHit = nullptr;
+    int attempt = 0;
+    bool operator()() const {
+        return firstHit && firstHit->load(std::memory_order_relaxed) < attempt;
+    }
+};
+
+// A level from the loop's clues; grade 0 when cancelled.
 Level levelFromLoop(const Grid& g, const State& loop, int targetGrade, int minClues, Rng& rng,
-                    SweepCache& sweeps) {
+                    SweepCache& sweeps, const Cancel& cancelled) {
     Level level;
     level.puzzle = Puzzle(g.size);
     for (int c = 0; c < g.cellCount; ++c) {
@@ -279,6 +291,7 @@ Level levelFromLoop(const Grid& g, const State& loop, int targetGrade, int minCl
     const int maxBatch = acceptGrade == kGradeSearch ? kMaxBatch : 1;
     int batch = 1;
     for (int i = 0; i < g.cellCount && clues > minClues;) {
+        if (cancelled()) return Level{};
         const int n = std::min({batch, g.cellCount - i, clues - minClues});
         for (int k = i; k < i + n; ++k) level.puzzle.clue[order[k]] = -1;
         if (n == 1 ? acceptable(level.puzzle, acceptGrade, loop, witness, order[i], sweeps)
@@ -364,17 +377,69 @@ State randomLoop(SizeClass size, Rng& rng) {
     }
 }
 
-Level generateLevel(SizeClass size, int targetGrade, int minClues, Rng& rng, int maxAttempts) {
-    const Grid& g = gridFor(size);
-    Level best;
-    SweepCache sweeps; // its tables serve every attempt
-    for (int attempt = 0; attempt < maxAttempts; ++attempt) {
-        const State loop = randomLoop(size, rng);
-        Level level = levelFromLoop(g, loop, targetGrade, minClues, rng, sweeps);
-        if (level.grade == targetGrade) return level;
-        if (level.grade > 0 && level.grade < targetGrade && level.grade > best.grade) best = level;
+namespace {
+
+// Attempts shared by the workers of one generateLevel.
+class Attempts {
+  public:
+    Attempts(SizeClass size, int targetGrade, int minClues, std::vector<uint64_t> seeds)
+        : size_(size), targetGrade_(targetGrade), minClues_(minClues), seeds_(std::move(seeds)),
+          levels_(seeds_.size()), firstHit_(static_cast<int>(seeds_.size())) {}
+
+    // Takes attempts in number order until none below the first hit is left.
+    void work() {
+        SweepCache sweeps; // its tables serve every attempt of this worker
+        for (;;) {
+            const int k = next_.fetch_add(1);
+            if (k >= firstHit_.load()) return;
+            Rng rng(seeds_[k]);
+            const State loop = randomLoop(size_, rng);
+            levels_[k] = levelFromLoop(gridFor(size_), loop, targetGrade_, minClues_, rng, sweeps,
+                                       Cancel{&firstHit_, k});
+            if (levels_[k].grade != targetGrade_) continue;
+            int hit = firstHit_.load();
+            while (k < hit && !firstHit_.compare_exchange_weak(hit, k)) {
+            }
+        }
     }
-    return best;
+
+    // The first on-target level by number, else the hardest below the target.
+    Level result() {
+        const int hit = firstHit_.load();
+        if (hit < static_cast<int>(levels_.size())) return std::move(levels_[hit]);
+        Level best;
+        for (Level& level : levels_)
+            if (level.grade > best.grade && level.grade < targetGrade_) best = std::move(level);
+        return best;
+    }
+
+  private:
+    SizeClass size_;
+    int targetGrade_;
+    int minClues_;
+    std::vector<uint64_t> seeds_;
+    std::vector<Level> levels_;
+    std::atomic<int> next_{0};
+    std::atomic<int> firstHit_;
+};
+
+} // namespace
+
+int generatorWorkers() {
+    return static_cast<int>(std::clamp(std::thread::hardware_concurrency(), 1u, 4u));
+}
+
+Level generateLevel(SizeClass size, int targetGrade, int minClues, Rng& rng, int maxAttempts,
+                    int workers) {
+    std::vector<uint64_t> seeds(static_cast<std::size_t>(std::max(maxAttempts, 0)));
+    for (uint64_t& seed : seeds) seed = rng.next();
+    Attempts attempts(size, targetGrade, minClues, std::move(seeds));
+    std::vector<std::jthread> helpers;
+    for (int i = 1; i < std::min(workers, maxAttempts); ++i)
+        helpers.emplace_back([&attempts] { attempts.work(); });
+    attempts.work();
+    helpers.clear(); // joins
+    return attempts.result();
 }
 
 int scheduledGrade(SizeClass, int i, int n) {

@@ -31,9 +31,15 @@ bool leavesEmptyArea(const Grid& grid, const State& loop);
 // not hugging the border and leaving no empty area.
 State randomLoop(SizeClass size, Rng& rng);
 
+// Workers generateLevel uses by default: the machine's cores, at most four.
+int generatorWorkers();
+
 // One level of the target grade (1..4) keeping at least minClues clues. Tries up to
-// maxAttempts loops; returns the closest grade found when the target is not reached.
-Level generateLevel(SizeClass size, int targetGrade, int minClues, Rng& rng, int maxAttempts = 40);
+// maxAttempts loops, each from its own seed drawn from rng; `workers` threads try them
+// side by side. The first on-target attempt by number wins, so the level does not depend
+// on the number of workers. Returns the hardest grade below the target when none hits.
+Level generateLevel(SizeClass size, int targetGrade, int minClues, Rng& rng, int maxAttempts = 40,
+                    int workers = generatorWorkers());
 
 // The grade and clue floor the set schedule gives position i of n (easy to hard).
 int scheduledGrade(SizeClass size, int i, int n);

@@ -100,6 +100,35 @@ TEST(Generator, GradingThatKnowsTheLoopAgrees) {
         }
 }
 
+// Attempts run side by side, yet the first on-target attempt by number wins: the level
+// is the same for any number of workers, even when several attempts hit or all miss.
+TEST(Generator, SameLevelWhateverTheWorkers) {
+    struct Case {
+        SizeClass size;
+        int grade;
+        int maxAttempts;
+    };
+    const Case cases[] = {
+        {SizeClass::Advanced, kGradeSearch, 40},
+        {SizeClass::Hard, kGradeTrial, 40},
+        {SizeClass::Quick, kGradeSearch, 3}, // the hardest grade is rare here: often a miss
+    };
+    for (const Case& c : cases)
+        for (uint64_t seed = 1; seed <= 6; ++seed) {
+            std::vector<Level> levels;
+            for (int workers : {1, 2, 3}) {
+                Rng rng(seed);
+                levels.push_back(generateLevel(c.size, c.grade, 0, rng, c.maxAttempts, workers));
+            }
+            for (const Level& level : levels) {
+                EXPECT_GT(level.grade, 0);
+                EXPECT_EQ(level.grade, levels[0].grade);
+                EXPECT_EQ(level.solution, levels[0].solution);
+                EXPECT_EQ(clueLine(level.puzzle), clueLine(levels[0].puzzle));
+            }
+        }
+}
+
 TEST(Generator, HardestGradeIsUniqueAndNeedsSearch) {
     for (uint64_t seed : {3u, 4u}) {
         Rng rng(seed);
