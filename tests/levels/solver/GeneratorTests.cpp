@@ -100,6 +100,53 @@ TEST(Generator, GradingThatKnowsTheLoopAgrees) {
         }
 }
 
+// The look-ahead as plainly as it reads: guess each open side both ways with the grade-2
+// rules, keep what a failed guess proves, and go round until nothing changes.
+bool plainLookAhead(const Puzzle& p, State& s) {
+    if (!propagate(p, s, kGradeLoop)) return false;
+    for (bool changed = true; changed;) {
+        changed = false;
+        for (int e = 0; e < gridFor(p.size).edgeCount; ++e) {
+            if (s.edge[e] != kUnknown) continue;
+            for (int8_t guess : {kOn, kOff}) {
+                State t = s;
+                t.edge[e] = guess;
+                if (propagate(p, t, kGradeLoop)) continue;
+                s.edge[e] = guess == kOn ? kOff : kOn;
+                if (!propagate(p, s, kGradeLoop)) return false;
+                changed = true;
+                break;
+            }
+        }
+    }
+    return true;
+}
+
+// The trial pass skips guesses it can tell will hold and carries on after a finding; its
+// fixed point must still be the plain one's.
+TEST(Generator, LookAheadReachesThePlainFixedPoint) {
+    Rng rng(57);
+    for (SizeClass size : {SizeClass::Normal, SizeClass::Advanced})
+        for (int i = 0; i < 16; ++i) {
+            const State loop = randomLoop(size, rng);
+            const Grid& g = gridFor(size);
+            Puzzle p(size);
+            const int keepOneIn = 2 + i % 3; // from half the clues down to a third
+            for (int c = 0; c < g.cellCount; ++c) {
+                if (rng.below(keepOneIn) != 0) continue;
+                int on = 0;
+                for (int e : g.cellEdges[c]) on += loop.edge[e] == kOn;
+                p.clue[c] = static_cast<int8_t>(on);
+            }
+            State fast{}, plain{};
+            const bool fastOk = propagate(p, fast, kGradeTrial);
+            ASSERT_EQ(fastOk, plainLookAhead(p, plain));
+            if (fastOk) {
+                EXPECT_EQ(fast, plain);
+            }
+        }
+}
+
 // Attempts run side by side, yet the first on-target attempt by number wins: the level
 // is the same for any number of workers, even when several attempts hit or all miss.
 TEST(Generator, SameLevelWhateverTheWorkers) {
