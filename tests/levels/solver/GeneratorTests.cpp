@@ -78,20 +78,26 @@ TEST(Generator, TargetsAGrade) {
     }
 }
 
+// The loop's clues, each kept with chance 1 in keepOneIn: grades and non-unique puzzles
+// both turn up.
+Puzzle someCluesOf(SizeClass size, const State& loop, Rng& rng, int keepOneIn) {
+    const Grid& g = gridFor(size);
+    Puzzle p(size);
+    for (int c = 0; c < g.cellCount; ++c) {
+        if (rng.below(keepOneIn) != 0) continue;
+        int on = 0;
+        for (int e : g.cellEdges[c]) on += loop.edge[e] == kOn;
+        p.clue[c] = static_cast<int8_t>(on);
+    }
+    return p;
+}
+
 TEST(Generator, GradingThatKnowsTheLoopAgrees) {
     Rng rng(23);
     for (SizeClass size : {SizeClass::Hard, SizeClass::Advanced})
         for (int i = 0; i < 12; ++i) {
             const State loop = randomLoop(size, rng);
-            const Grid& g = gridFor(size);
-            Puzzle p(size);
-            // Roughly half the clues, so grades and non-unique puzzles both turn up.
-            for (int c = 0; c < g.cellCount; ++c) {
-                if (rng.below(2) == 0) continue;
-                int on = 0;
-                for (int e : g.cellEdges[c]) on += loop.edge[e] == kOn;
-                p.clue[c] = static_cast<int8_t>(on);
-            }
+            const Puzzle p = someCluesOf(size, loop, rng, 2);
             EXPECT_EQ(logicGradeKnowing(p, loop), logicGrade(p));
             State plain{}, knowing{};
             EXPECT_EQ(propagateKnowing(p, knowing, kGradeTrial, loop),
@@ -129,15 +135,8 @@ TEST(Generator, LookAheadReachesThePlainFixedPoint) {
     for (SizeClass size : {SizeClass::Normal, SizeClass::Advanced})
         for (int i = 0; i < 16; ++i) {
             const State loop = randomLoop(size, rng);
-            const Grid& g = gridFor(size);
-            Puzzle p(size);
-            const int keepOneIn = 2 + i % 3; // from half the clues down to a third
-            for (int c = 0; c < g.cellCount; ++c) {
-                if (rng.below(keepOneIn) != 0) continue;
-                int on = 0;
-                for (int e : g.cellEdges[c]) on += loop.edge[e] == kOn;
-                p.clue[c] = static_cast<int8_t>(on);
-            }
+            // From half the clues down to a quarter.
+            const Puzzle p = someCluesOf(size, loop, rng, 2 + i % 3);
             State fast{}, plain{};
             const bool fastOk = propagate(p, fast, kGradeTrial);
             ASSERT_EQ(fastOk, plainLookAhead(p, plain));
