@@ -158,70 +158,68 @@ const Plan& planFor(SizeClass size, bool rightToLeft = false) {
     return plans[rightToLeft][static_cast<int>(size)];
 }
 
-// Open addressing from packed front to the number of ways (saturated) to reach it. Key
-// and count share a slot: a probe touches one cache line.
+// The fronts of one step, in order of arrival, with the number of ways (saturated) to reach
+// each. An open-addressing table of entry numbers finds a front by its packed key: four
+// bytes a slot keep the table in cache, and the fronts are read back in a straight line.
 class Layer {
   public:
     void clear() {
-        for (uint32_t s : used_) slots_[s].ways = 0;
-        used_.clear();
+        for (const Entry& e : entries_) table_[e.slot] = 0;
+        entries_.clear();
     }
-    // parent: where the first way in came from (slot in the previous layer, edge on).
-    void add(uint64_t key, int64_t ways, int64_t cap, uint32_t parent = 0) {
-        if ((used_.size() + 1) * 2 > slots_.size()) grow();
+    // parent: where the first way in came from (entry in the previous layer, edge on).
+    [[gnu::always_inline]] void add(uint64_t key, int64_t ways, int64_t cap, uint32_t parent = 0) {
+        if (entries_.size() >= growAt_) grow();
         uint32_t s = slot(key);
-        while (slots_[s].ways != 0 && slots_[s].key != key) s = (s + 1) & mask_;
-        Slot& x = slots_[s];
-        if (x.ways == 0) {
-            x.key = key;
-            parent_[s] = parent;
-            used_.push_back(s);
+        for (uint32_t at; (at = table_[s]) != 0; s = (s + 1) & mask_) {
+            Entry& e = entries_[at - 1];
+            if (e.key == key) {
+                e.ways = std::min(cap, e.ways + ways);
+                return;
+            }
         }
-        x.ways = std::min(cap, x.ways + ways);
+        entries_.push_back({key, std::min(cap, ways), parent, s});
+        table_[s] = static_cast<uint32_t>(entries_.size());
     }
-    uint32_t parent(uint32_t s) const { return parent_[s]; }
-    // -1 when absent.
+    uint32_t size() const { return static_cast<uint32_t>(entries_.size()); }
+    uint64_t key(uint32_t i) const { return entries_[i].key; }
+    int64_t ways(uint32_t i) const { return entries_[i].ways; }
+    uint32_t parent(uint32_t i) const { return entries_[i].parent; }
+    // The entry holding key, -1 when absent.
     long find(uint64_t key) const {
-        if (slots_.empty()) return -1;
-        uint32_t s = slot(key);
-        while (slots_[s].ways != 0) {
-            if (slots_[s].key == key) return s;
-            s = (s + 1) & mask_;
-        }
+        if (table_.empty()) return -1;
+        for (uint32_t s = slot(key), at; (at = table_[s]) != 0; s = (s + 1) & mask_)
+            if (entries_[at - 1].key == key) return at - 1;
         return -1;
     }
-    const std::vector<uint32_t>& used() const { return used_; }
-    uint64_t key(uint32_t s) const { return slots_[s].key; }
-    int64_t ways(uint32_t s) const { return slots_[s].ways; }
     std::vector<uint8_t> alive;
 
   private:
-    struct Slot {
-        uint64_t key = 0;
-        int64_t ways = 0;
+    struct Entry {
+        uint64_t key;
+        int64_t ways;
+        uint32_t parent;
+        uint32_t slot; // its place in the table
     };
     uint32_t slot(uint64_t key) const {
         return static_cast<uint32_t>((key * 0x9E3779B97F4A7C15ull) >> 40) & mask_;
     }
     void grow() {
-        std::vector<Slot> old;
-        std::vector<uint32_t> parents;
-        for (uint32_t s : used_) {
-            old.push_back(slots_[s]);
-            parents.push_back(parent_[s]);
-        }
-        const std::size_t size = slots_.empty() ? 64 : slots_.size() * 2;
-        slots_.assign(size, Slot{});
-        parent_.assign(size, 0);
+        const std::size_t size = table_.empty() ? 64 : table_.size() * 2;
+        table_.assign(size, 0);
         mask_ = static_cast<uint32_t>(size - 1);
-        used_.clear();
-        for (std::size_t i = 0; i < old.size(); ++i)
-            add(old[i].key, old[i].ways, INT64_MAX, parents[i]);
+        growAt_ = size / 2;
+        for (uint32_t i = 0; i < entries_.size(); ++i) {
+            uint32_t s = slot(entries_[i].key);
+            while (table_[s] != 0) s = (s + 1) & mask_;
+            table_[s] = i + 1;
+            entries_[i].slot = s;
+        }
     }
-    std::vector<Slot> slots_;
-    std::vector<uint32_t> parent_;
-    std::vector<uint32_t> used_;
+    std::vector<Entry> entries_;
+    std::vector<uint32_t> table_; // entry number + 1, 0 when free
     uint32_t mask_ = 0;
+    std::size_t growAt_ = 0; // entries that fill the table half
 };
 
 enum class Step { Invalid, Next, Closed };
@@ -229,6 +227,8 @@ enum class Step { Invalid, Next, Closed };
 inline int nibble(uint64_t key, int slot) {
     return static_cast<int>((key >> (kDotBits * slot)) & 15);
 }
+
+struct StepRule;
 
 struct Sweep {
     const Grid& g;
@@ -266,24 +266,40 @@ struct Sweep {
         }
     }
 
-    // Step i with the edge on or off from the front `key` packed after step i - 1.
-    // Closed: the loop is complete and every later edge off agrees with everything.
-    Step apply(int i, bool on, uint64_t key, uint64_t& out) const {
-        if (forbid[i] == (on ? kOn : kOff)) return Step::Invalid;
-        const auto& slot = plan.dotSlot[i];
-        const auto& cslot = plan.cellSlot[i];
-        const int prevBase = i > 0 ? plan.frontDotCount[i - 1] * kDotBits : 0;
-        int la = slot[0] >= 0 ? nibble(key, slot[0]) : kFree;
-        int lb = slot[1] >= 0 ? nibble(key, slot[1]) : kFree;
+    StepRule rule(int i) const;
+    Step apply(int i, bool on, uint64_t key, uint64_t& out) const;
+};
+
+// Step i's constants, copied out of the tables once for all of its fronts: the compiler
+// can't keep table loads out of the loop, as the fronts it stores might alias them.
+struct StepRule {
+    int8_t forbid = kUnknown;                    // the value the edge can't take
+    std::array<int8_t, 2> dotSlot{}, cellSlot{}; // the edge's dots and squares before, -1: new
+    std::array<int8_t, 2> clue{}, remain{};      // its squares' clues and sides still to come
+    std::array<int8_t, 2> dotNew{}, cellNew{};   // slots taking them after, in place
+    std::array<uint8_t, 2> dotEnds{};            // which of its dots leave the front here
+    int prevBase = 0;                            // need bits' offset in the front before
+    int prevDots = 0, nd = 0, nc = 0;            // front dots before, dots and squares after
+    bool inPlace = false;
+    bool mayClose = false; // the loop may close here
+    uint64_t keepMask = 0, otherNeeds = 0;
+    const int8_t* dotSrc = nullptr;
+    const int8_t* cellSrc = nullptr;
+
+    // The edge on or off from the front `key` packed after the step before. Closed: the
+    // loop is complete and every later edge off agrees with everything.
+    [[gnu::always_inline]] Step apply(bool on, uint64_t key, uint64_t& out) const {
+        if (forbid == (on ? kOn : kOff)) return Step::Invalid;
+        int la = dotSlot[0] >= 0 ? nibble(key, dotSlot[0]) : kFree;
+        int lb = dotSlot[1] >= 0 ? nibble(key, dotSlot[1]) : kFree;
         std::array<int, 2> needs{};
         for (int k = 0; k < 2; ++k) {
-            const int clue = stepClue[i][k];
-            if (clue < 0) continue;
-            needs[k] = cslot[k] >= 0
-                           ? static_cast<int>((key >> (prevBase + kNeedBits * cslot[k])) & 3)
-                           : clue;
+            if (clue[k] < 0) continue;
+            needs[k] = cellSlot[k] >= 0
+                           ? static_cast<int>((key >> (prevBase + kNeedBits * cellSlot[k])) & 3)
+                           : clue[k];
             if (on && needs[k]-- == 0) return Step::Invalid;
-            if (needs[k] > plan.remainAfter[i][k]) return Step::Invalid;
+            if (needs[k] > remain[k]) return Step::Invalid;
         }
         int from = -1, to = -1; // relabel: the far end of a merged path
         if (on) {
@@ -297,25 +313,23 @@ struct Sweep {
                 lb = la;
                 la = kDone;
             } else if (la == lb) {
-                return closes(i, key, needs) ? Step::Closed : Step::Invalid;
+                return closes(key, needs) ? Step::Closed : Step::Invalid;
             } else {
                 from = la;
                 to = lb;
                 la = lb = kDone;
             }
         }
-        if (dotEnds[i][0] && la >= kFirstPath) return Step::Invalid;
-        if (dotEnds[i][1] && lb >= kFirstPath) return Step::Invalid;
-        const int nd = plan.frontDotCount[i];
-        if (plan.inPlace[i]) {
-            out = packInPlace(i, on, key, la, lb, from, to, needs, nd);
+        if (dotEnds[0] && la >= kFirstPath) return Step::Invalid;
+        if (dotEnds[1] && lb >= kFirstPath) return Step::Invalid;
+        if (inPlace) {
+            out = packInPlace(on, key, la, lb, from, to, needs);
             return Step::Next;
         }
-        // Pack the front after step i; path labels by first appearance once they change.
+        // Pack the front after the step; path labels by first appearance once they change.
         std::array<int8_t, 16> renumber{};
         int next = kFirstPath;
         uint64_t packed = 0;
-        const auto& dotSrc = plan.dotSrc[i];
         for (int j = 0; j < nd; ++j) {
             const int src = dotSrc[j];
             int l = src >= 0 ? nibble(key, src) : src == -1 ? la : lb;
@@ -327,8 +341,7 @@ struct Sweep {
             packed |= static_cast<uint64_t>(l) << (kDotBits * j);
         }
         const int base = nd * kDotBits;
-        const auto& cellSrc = plan.cellSrc[i];
-        for (int j = 0; j < plan.frontCellCount[i]; ++j) {
+        for (int j = 0; j < nc; ++j) {
             const int src = cellSrc[j];
             const uint64_t n = src >= 0 ? (key >> (prevBase + kNeedBits * src)) & 3
                                         : static_cast<uint64_t>(needs[-1 - src]);
@@ -340,25 +353,24 @@ struct Sweep {
 
     // The in-place front: old slots masked through, new dots and squares dropped in. Off
     // changes no path, so labels stay in first-appearance order; on renumbers them.
-    uint64_t packInPlace(int i, bool on, uint64_t key, int la, int lb, int from, int to,
-                         const std::array<int, 2>& needs, int nd) const {
-        uint64_t packed = key & plan.keepMask[i];
+    uint64_t packInPlace(bool on, uint64_t key, int la, int lb, int from, int to,
+                         const std::array<int, 2>& needs) const {
+        uint64_t packed = key & keepMask;
         const std::array<int, 2> label{la, lb};
         for (int k = 0; k < 2; ++k) {
-            if (plan.dotNew[i][k] >= 0)
-                packed |= static_cast<uint64_t>(label[k]) << (kDotBits * plan.dotNew[i][k]);
-            if (plan.cellNew[i][k] >= 0)
+            if (dotNew[k] >= 0) packed |= static_cast<uint64_t>(label[k]) << (kDotBits * dotNew[k]);
+            if (cellNew[k] >= 0)
                 packed |= static_cast<uint64_t>(needs[k])
-                          << (nd * kDotBits + kNeedBits * plan.cellNew[i][k]);
+                          << (nd * kDotBits + kNeedBits * cellNew[k]);
         }
         if (!on) return packed;
         // A path end stepping to a neighbouring slot passes no other path's first end, so
         // the labels keep their order.
         int moved = 0;
         if (from < 0 && la >= kFirstPath && la != kFresh && lb == kDone)
-            moved = plan.dotNew[i][0] - plan.dotSlot[i][1];
+            moved = dotNew[0] - dotSlot[1];
         else if (from < 0 && lb >= kFirstPath && lb != kFresh && la == kDone)
-            moved = plan.dotNew[i][1] - plan.dotSlot[i][0];
+            moved = dotNew[1] - dotSlot[0];
         else
             moved = kMaxFront;
         if (moved >= -1 && moved <= 1) return packed;
@@ -376,17 +388,41 @@ struct Sweep {
     }
 
     // Joining a path's two ends: allowed only with no other path open and every clue met.
-    bool closes(int i, uint64_t key, const std::array<int, 2>& needs) const {
-        if (i == 0 || !(closeAnywhere || restOffOk[i]) || needs[0] != 0 || needs[1] != 0)
-            return false;
-        const int pd = plan.frontDotCount[i - 1];
-        if (((key >> (pd * kDotBits)) & plan.otherNeeds[i]) != 0) return false;
-        for (int j = 0; j < pd; ++j)
-            if (j != plan.dotSlot[i][0] && j != plan.dotSlot[i][1] && nibble(key, j) >= kFirstPath)
-                return false;
+    bool closes(uint64_t key, const std::array<int, 2>& needs) const {
+        if (!mayClose || needs[0] != 0 || needs[1] != 0) return false;
+        if (((key >> (prevDots * kDotBits)) & otherNeeds) != 0) return false;
+        for (int j = 0; j < prevDots; ++j)
+            if (j != dotSlot[0] && j != dotSlot[1] && nibble(key, j) >= kFirstPath) return false;
         return true;
     }
 };
+
+StepRule Sweep::rule(int i) const {
+    StepRule r;
+    r.forbid = forbid[i];
+    r.dotSlot = plan.dotSlot[i];
+    r.cellSlot = plan.cellSlot[i];
+    r.clue = stepClue[i];
+    r.remain = plan.remainAfter[i];
+    r.dotNew = plan.dotNew[i];
+    r.cellNew = plan.cellNew[i];
+    r.dotEnds = dotEnds[i];
+    r.prevDots = i > 0 ? plan.frontDotCount[i - 1] : 0;
+    r.prevBase = r.prevDots * kDotBits;
+    r.nd = plan.frontDotCount[i];
+    r.nc = plan.frontCellCount[i];
+    r.inPlace = plan.inPlace[i];
+    r.mayClose = i > 0 && (closeAnywhere || restOffOk[i]);
+    r.keepMask = plan.keepMask[i];
+    r.otherNeeds = plan.otherNeeds[i];
+    r.dotSrc = plan.dotSrc[i].data();
+    r.cellSrc = plan.cellSrc[i].data();
+    return r;
+}
+
+Step Sweep::apply(int i, bool on, uint64_t key, uint64_t& out) const {
+    return rule(i).apply(on, key, out);
+}
 
 // A block whose fronts don't pack: nothing is known.
 FrontierResult unsweepable() {
@@ -424,10 +460,11 @@ FrontierResult frontierCount(const Puzzle& puzzle, const State& known, int cap, 
         const Layer& from = layerAt(i - 1);
         Layer& to = layerAt(i);
         to.clear();
-        for (uint32_t s : from.used()) {
+        const StepRule rule = sweep.rule(i);
+        for (uint32_t s = 0; s < from.size(); ++s) {
             for (bool on : {true, false}) {
                 uint64_t key = 0;
-                const Step step = sweep.apply(i, on, from.key(s), key);
+                const Step step = rule.apply(on, from.key(s), key);
                 if (step == Step::Closed) {
                     closed = std::min(cap64, closed + from.ways(s));
                     if (static_cast<int>(closings.size()) < keep) closings.push_back({i, s});
@@ -436,7 +473,7 @@ FrontierResult frontierCount(const Puzzle& puzzle, const State& known, int cap, 
                 }
             }
         }
-        result.states += static_cast<long>(to.used().size());
+        result.states += static_cast<long>(to.size());
         if (stateLimit > 0 && result.states > stateLimit) {
             result.aborted = true;
             return result;
@@ -465,13 +502,10 @@ FrontierResult frontierCount(const Puzzle& puzzle, const State& known, int cap, 
     // Mark the fronts from which a loop can still be completed, last step first.
     for (int i = plan.steps - 1; i >= -1; --i) {
         Layer& layer = layerAt(i);
-        layer.alive.assign(layer.used().empty()
-                               ? 0
-                               : *std::max_element(layer.used().begin(), layer.used().end()) + 1,
-                           0);
+        layer.alive.assign(layer.size(), 0);
         if (i + 1 >= plan.steps) continue;
         const Layer& next = layerAt(i + 1);
-        for (uint32_t s : layer.used()) {
+        for (uint32_t s = 0; s < layer.size(); ++s) {
             for (bool on : {true, false}) {
                 uint64_t key = 0;
                 const Step step = sweep.apply(i + 1, on, layer.key(s), key);
@@ -561,10 +595,11 @@ FrontierResult frontierCount(const Puzzle& puzzle, const State& known, int cap, 
         Layer& to = d.layers[i + 1];
         to.clear();
         int64_t closing = 0;
-        for (uint32_t s : from.used()) {
+        const StepRule rule = sweep.rule(i);
+        for (uint32_t s = 0; s < from.size(); ++s) {
             for (bool on : {true, false}) {
                 uint64_t key = 0;
-                const Step step = sweep.apply(i, on, from.key(s), key);
+                const Step step = rule.apply(on, from.key(s), key);
                 if (step == Step::Closed)
                     closing = std::min(cap64, closing + from.ways(s));
                 else if (step == Step::Next)
@@ -573,7 +608,7 @@ FrontierResult frontierCount(const Puzzle& puzzle, const State& known, int cap, 
         }
         d.inputs[i] = inputsOf(i);
         d.closeWays[i] = closing;
-        d.states[i] = static_cast<long>(to.used().size());
+        d.states[i] = static_cast<long>(to.size());
         d.valid = i + 1;
         result.states += d.states[i];
         if (stateLimit > 0 && result.states > stateLimit) {

@@ -388,7 +388,7 @@ class Attempts {
 
     // Takes attempts in number order until none below the first hit is left.
     void work() {
-        SweepCache sweeps; // its tables serve every attempt of this worker
+        thread_local SweepCache sweeps; // its tables serve every attempt on this thread
         for (;;) {
             const int k = next_.fetch_add(1);
             if (k >= firstHit_.load()) return;

@@ -52,6 +52,20 @@ Grid buildGrid(SizeClass size) {
                 static_cast<int16_t>(g.hEdge(r, c)), static_cast<int16_t>(g.hEdge(r + 1, c)),
                 static_cast<int16_t>(g.vEdge(r, c)), static_cast<int16_t>(g.vEdge(r, c + 1))};
         }
+    for (int e = 0; e < g.edgeCount; ++e)
+        for (int k = 0; k < 2; ++k) {
+            const int c = g.edgeCells[e][k];
+            g.edgeSides[e][k] = static_cast<int16_t>(c < 0 ? g.cellCount : c);
+            if (c < 0) {
+                g.borderEdges[g.borderCount] = static_cast<int16_t>(e);
+                g.borderCells[g.borderCount++] = g.edgeCells[e][1 - k];
+            }
+        }
+    for (int c = 0; c < g.cellCount; ++c)
+        for (int k = 0; k < 4; ++k) {
+            const auto& sides = g.edgeSides[g.cellEdges[c][k]];
+            g.cellNeighbours[c][k] = sides[0] == c ? sides[1] : sides[0];
+        }
     for (int c = 0; c < g.cols; ++c) {
         const int line = g.lineCount++;
         for (int r = 0; r <= g.rows; ++r)

@@ -28,10 +28,17 @@ struct Grid {
     std::array<int8_t, kMaxDots> dotEdgeCount{};
     std::array<std::array<int16_t, 2>, kMaxEdges> edgeDots{};
     std::array<std::array<int16_t, 2>, kMaxEdges> edgeCells{}; // -1: outside the block
-    std::array<int16_t, kMaxEdges> edgeSegment{};              // lattice segment index
-    std::array<int16_t, kSegmentCount> segmentEdge{};          // -1: outside the block
-    std::array<int16_t, kMaxCells> cellSquare{};               // lattice square index
-    std::array<int16_t, kSquareCount> squareCell{};            // -1: outside the block
+    // The same with the outside as one more square, number cellCount: the inside/outside
+    // colouring treats everything beyond the block as one region.
+    std::array<std::array<int16_t, 2>, kMaxEdges> edgeSides{};
+    std::array<std::array<int16_t, 4>, kMaxCells> cellNeighbours{}; // across each cellEdges side
+    int borderCount = 0; // sides on the block's border, with the square inside each
+    std::array<int16_t, 2 * (kRows + kCols)> borderEdges{};
+    std::array<int16_t, 2 * (kRows + kCols)> borderCells{};
+    std::array<int16_t, kMaxEdges> edgeSegment{};     // lattice segment index
+    std::array<int16_t, kSegmentCount> segmentEdge{}; // -1: outside the block
+    std::array<int16_t, kMaxCells> cellSquare{};      // lattice square index
+    std::array<int16_t, kSquareCount> squareCell{};   // -1: outside the block
     // Straight lines across the block (through cell centres): the loop crosses each an
     // even number of times. Columns: the horizontals of a column; rows: the verticals of a row.
     int lineCount = 0;

@@ -159,43 +159,63 @@ PassResult parityPass(const Grid& g, const Puzzle&, State& s) {
     return progress ? PassResult::Progress : PassResult::Stuck;
 }
 
-// Union-find over cells plus the outside, with the parity of colour (inside/outside)
-// relative to the parent.
+// Regions of squares (plus the outside) whose colours, inside or outside, are tied: each
+// square names its region and its colour relative to the region's first square. Joining
+// two regions relabels one; that is rare next to the lookups.
 struct ColourSets {
-    std::array<int16_t, kMaxCells + 1> parent{};
+    int nodes = 0;
+    std::array<int16_t, kMaxCells + 1> region{};
     std::array<int8_t, kMaxCells + 1> rel{};
-    void reset(int n) {
-        for (int i = 0; i < n; ++i) {
-            parent[i] = static_cast<int16_t>(i);
-            rel[i] = 0;
+    // The squares and the outside joined across every decided side. False: a cycle of
+    // decided sides with an odd number on.
+    bool label(const Grid& g, const State& s) {
+        nodes = g.cellCount + 1;
+        std::array<int16_t, kMaxCells + 1> stack{};
+        for (int i = 0; i < nodes; ++i) region[i] = -1;
+        for (int root = 0; root < nodes; ++root) {
+            if (region[root] >= 0) continue;
+            region[root] = static_cast<int16_t>(root);
+            rel[root] = 0;
+            int top = 0;
+            stack[top++] = static_cast<int16_t>(root);
+            while (top > 0) {
+                const int x = stack[--top];
+                auto reach = [&](int e, int n) {
+                    if (s.edge[e] == kUnknown) return true;
+                    const int8_t r = static_cast<int8_t>(rel[x] ^ (s.edge[e] == kOn));
+                    if (region[n] < 0) {
+                        region[n] = static_cast<int16_t>(root);
+                        rel[n] = r;
+                        stack[top++] = static_cast<int16_t>(n);
+                        return true;
+                    }
+                    return rel[n] == r;
+                };
+                if (x == g.cellCount) {
+                    for (int k = 0; k < g.borderCount; ++k)
+                        if (!reach(g.borderEdges[k], g.borderCells[k])) return false;
+                } else {
+                    for (int k = 0; k < 4; ++k)
+                        if (!reach(g.cellEdges[x][k], g.cellNeighbours[x][k])) return false;
+                }
+            }
         }
+        return true;
     }
-    int find(int x, int& parity) {
-        int p = 0, r = x;
-        while (parent[r] != r) {
-            p ^= rel[r];
-            r = parent[r];
-        }
-        // Compress: point every node on the way straight at the root.
-        int q = p;
-        while (parent[x] != x) {
-            const int next = parent[x];
-            const int8_t old = rel[x];
-            parent[x] = static_cast<int16_t>(r);
-            rel[x] = static_cast<int8_t>(q);
-            q ^= old;
-            x = next;
-        }
-        parity = p;
-        return r;
+    int find(int x, int& parity) const {
+        parity = rel[x];
+        return region[x];
     }
     // -1: conflict, 0: known already, 1: joined.
     int unite(int a, int b, int parity) {
-        int pa = 0, pb = 0;
-        const int ra = find(a, pa), rb = find(b, pb);
-        if (ra == rb) return ((pa ^ pb) == parity) ? 0 : -1;
-        parent[ra] = static_cast<int16_t>(rb);
-        rel[ra] = static_cast<int8_t>(pa ^ pb ^ parity);
+        const int ra = region[a], rb = region[b];
+        const int flip = rel[a] ^ rel[b] ^ parity;
+        if (ra == rb) return flip == 0 ? 0 : -1;
+        for (int x = 0; x < nodes; ++x)
+            if (region[x] == ra) {
+                region[x] = static_cast<int16_t>(rb);
+                rel[x] = static_cast<int8_t>(rel[x] ^ flip);
+            }
         return 1;
     }
 };
@@ -206,13 +226,8 @@ struct ColourSets {
 PassResult colourPass(const Grid& g, const Puzzle& p, State& s) {
     const int outside = g.cellCount;
     ColourSets sets;
-    sets.reset(g.cellCount + 1);
-    auto side = [&](int e, int k) { return g.edgeCells[e][k] < 0 ? outside : g.edgeCells[e][k]; };
-    for (int e = 0; e < g.edgeCount; ++e) {
-        if (s.edge[e] == kUnknown) continue;
-        if (sets.unite(side(e, 0), side(e, 1), s.edge[e] == kOn) < 0)
-            return PassResult::Contradiction;
-    }
+    if (!sets.label(g, s)) return PassResult::Contradiction;
+    auto side = [&](int e, int k) { return static_cast<int>(g.edgeSides[e][k]); };
     bool progress = false;
     for (bool grew = true; grew;) {
         grew = false;
@@ -224,11 +239,7 @@ PassResult colourPass(const Grid& g, const Puzzle& p, State& s) {
             for (int e : edges) open += s.edge[e] == kUnknown;
             if (open == 0) continue;
             std::array<int, 4> root{}, par{};
-            for (int i = 0; i < 4; ++i) {
-                const int e = edges[i];
-                const int n = side(e, 0) == c ? side(e, 1) : side(e, 0);
-                root[i] = sets.find(n, par[i]);
-            }
+            for (int i = 0; i < 4; ++i) root[i] = sets.find(g.cellNeighbours[c][i], par[i]);
             for (int i = 0; i < 4; ++i)
                 for (int j = i + 1; j < 4; ++j) {
                     if (root[i] != root[j]) continue;
@@ -248,10 +259,7 @@ PassResult colourPass(const Grid& g, const Puzzle& p, State& s) {
                             }
                         }
                     } else {
-                        auto nb = [&](int x) {
-                            const int e = edges[x];
-                            return side(e, 0) == c ? side(e, 1) : side(e, 0);
-                        };
+                        auto nb = [&](int x) { return g.cellNeighbours[c][x]; };
                         int r1 = 0, r2 = 0;
                         if (!differ) {
                             r1 = sets.unite(nb(a), nb(i), 1);
@@ -299,60 +307,49 @@ PassResult colourPass(const Grid& g, const Puzzle& p, State& s) {
         while (top > 0) {
             const int c = stack[--top];
             if (colour[c] == want) ++reached;
-            if (c == outside) {
-                // The outside touches every border square.
-                for (int e = 0; e < g.edgeCount; ++e) {
-                    if (s.edge[e] == kOn) continue;
-                    int n = -1;
-                    if (g.edgeCells[e][0] < 0)
-                        n = g.edgeCells[e][1];
-                    else if (g.edgeCells[e][1] < 0)
-                        n = g.edgeCells[e][0];
-                    if (n < 0 || seen[n] || colour[n] == 1 - want) continue;
-                    seen[n] = 1;
-                    stack[top++] = static_cast<int16_t>(n);
-                }
-                continue;
-            }
-            for (int e : g.cellEdges[c]) {
-                if (s.edge[e] == kOn) continue;
-                const int n = side(e, 0) == c ? side(e, 1) : side(e, 0);
-                if (seen[n] || colour[n] == 1 - want) continue;
+            auto visit = [&](int e, int n) {
+                if (s.edge[e] == kOn || seen[n] || colour[n] == 1 - want) return;
                 seen[n] = 1;
                 stack[top++] = static_cast<int16_t>(n);
+            };
+            if (c == outside) {
+                // The outside touches every border square.
+                for (int k = 0; k < g.borderCount; ++k) visit(g.borderEdges[k], g.borderCells[k]);
+                continue;
             }
+            for (int k = 0; k < 4; ++k) visit(g.cellEdges[c][k], g.cellNeighbours[c][k]);
         }
         if (reached != (want ? inCount : outCount)) return PassResult::Contradiction;
     }
     return PassResult::Stuck;
 }
 
-int findRoot(std::array<int16_t, kMaxDots>& parent, int x) {
-    while (parent[x] != x) {
-        parent[x] = parent[parent[x]];
-        x = parent[x];
-    }
-    return x;
-}
-
 // Grade 2: all marked edges lie on one loop, so they must share one component of the
 // marked-or-open graph; edges in any other component are off.
 PassResult connectivityPass(const Grid& g, const Puzzle&, State& s) {
-    std::array<int16_t, kMaxDots> parent{};
-    for (int d = 0; d < g.dotCount; ++d) parent[d] = static_cast<int16_t>(d);
     int anyOn = -1;
-    for (int e = 0; e < g.edgeCount; ++e) {
-        if (s.edge[e] == kOff) continue;
+    for (int e = 0; e < g.edgeCount && anyOn < 0; ++e)
         if (s.edge[e] == kOn) anyOn = e;
-        const int a = findRoot(parent, g.edgeDots[e][0]);
-        const int b = findRoot(parent, g.edgeDots[e][1]);
-        if (a != b) parent[a] = static_cast<int16_t>(b);
-    }
     if (anyOn < 0) return PassResult::Stuck;
-    const int root = findRoot(parent, g.edgeDots[anyOn][0]);
+    std::array<uint8_t, kMaxDots> reached{};
+    std::array<int16_t, kMaxDots> stack{};
+    int top = 0;
+    reached[g.edgeDots[anyOn][0]] = 1;
+    stack[top++] = g.edgeDots[anyOn][0];
+    while (top > 0) {
+        const int d = stack[--top];
+        for (int i = 0; i < g.dotEdgeCount[d]; ++i) {
+            const int e = g.dotEdges[d][i];
+            if (s.edge[e] == kOff) continue;
+            const int n = otherDot(g, e, d);
+            if (reached[n]) continue;
+            reached[n] = 1;
+            stack[top++] = static_cast<int16_t>(n);
+        }
+    }
     bool progress = false;
     for (int e = 0; e < g.edgeCount; ++e) {
-        if (s.edge[e] == kOff || findRoot(parent, g.edgeDots[e][0]) == root) continue;
+        if (s.edge[e] == kOff || reached[g.edgeDots[e][0]]) continue;
         if (s.edge[e] == kOn) return PassResult::Contradiction;
         s.edge[e] = kOff;
         progress = true;
