@@ -401,10 +401,10 @@ PassResult trialPass(const Grid& g, const Puzzle& p, State& s) {
 constexpr std::array<Pass, 7> kPasses{{
     {kGradeLocal, "clue count", &cluePass},
     {kGradeLocal, "dot degree", &dotPass},
+    {kGradeLoop, "inside/outside", &colourPass},
     {kGradeLoop, "no early loop", &loopPass},
     {kGradeLoop, "line parity", &parityPass},
     {kGradeLoop, "connectivity", &connectivityPass},
-    {kGradeLoop, "inside/outside", &colourPass},
     {kGradeTrial, "one-step trial", &trialPass},
 }};
 
