@@ -286,18 +286,43 @@ struct StepRule {
     const int8_t* dotSrc = nullptr;
     const int8_t* cellSrc = nullptr;
 
+    // What the front `key` packed after the step before says of the edge's dots and squares.
+    struct Ends {
+        int la, lb;               // the dots' labels
+        std::array<int, 2> needs; // sides the squares still need (0 for no clue)
+    };
+    [[gnu::always_inline]] Ends read(uint64_t key) const {
+        Ends f{dotSlot[0] >= 0 ? nibble(key, dotSlot[0]) : kFree,
+               dotSlot[1] >= 0 ? nibble(key, dotSlot[1]) : kFree,
+               {}};
+        for (int k = 0; k < 2; ++k)
+            if (clue[k] >= 0)
+                f.needs[k] =
+                    cellSlot[k] >= 0
+                        ? static_cast<int>((key >> (prevBase + kNeedBits * cellSlot[k])) & 3)
+                        : clue[k];
+        return f;
+    }
+
     // The edge on or off from the front `key` packed after the step before. Closed: the
     // loop is complete and every later edge off agrees with everything.
-    [[gnu::always_inline]] Step apply(bool on, uint64_t key, uint64_t& out) const {
+    Step apply(bool on, uint64_t key, uint64_t& out) const {
+        return apply(on, key, read(key), out);
+    }
+    // Both ways at once: the front is read once.
+    [[gnu::always_inline]] void applyBoth(uint64_t key, Step& stepOn, uint64_t& outOn,
+                                          Step& stepOff, uint64_t& outOff) const {
+        const Ends f = read(key);
+        stepOn = apply(true, key, f, outOn);
+        stepOff = apply(false, key, f, outOff);
+    }
+
+    [[gnu::always_inline]] Step apply(bool on, uint64_t key, const Ends& f, uint64_t& out) const {
         if (forbid == (on ? kOn : kOff)) return Step::Invalid;
-        int la = dotSlot[0] >= 0 ? nibble(key, dotSlot[0]) : kFree;
-        int lb = dotSlot[1] >= 0 ? nibble(key, dotSlot[1]) : kFree;
-        std::array<int, 2> needs{};
+        int la = f.la, lb = f.lb;
+        std::array<int, 2> needs = f.needs;
         for (int k = 0; k < 2; ++k) {
             if (clue[k] < 0) continue;
-            needs[k] = cellSlot[k] >= 0
-                           ? static_cast<int>((key >> (prevBase + kNeedBits * cellSlot[k])) & 3)
-                           : clue[k];
             if (on && needs[k]-- == 0) return Step::Invalid;
             if (needs[k] > remain[k]) return Step::Invalid;
         }
@@ -462,9 +487,12 @@ FrontierResult frontierCount(const Puzzle& puzzle, const State& known, int cap, 
         to.clear();
         const StepRule rule = sweep.rule(i);
         for (uint32_t s = 0; s < from.size(); ++s) {
-            for (bool on : {true, false}) {
-                uint64_t key = 0;
-                const Step step = rule.apply(on, from.key(s), key);
+            std::array<Step, 2> steps{};
+            std::array<uint64_t, 2> keys{};
+            rule.applyBoth(from.key(s), steps[1], keys[1], steps[0], keys[0]);
+            for (int on = 1; on >= 0; --on) {
+                const Step step = steps[on];
+                const uint64_t key = keys[on];
                 if (step == Step::Closed) {
                     closed = std::min(cap64, closed + from.ways(s));
                     if (static_cast<int>(closings.size()) < keep) closings.push_back({i, s});
@@ -597,13 +625,14 @@ FrontierResult frontierCount(const Puzzle& puzzle, const State& known, int cap, 
         int64_t closing = 0;
         const StepRule rule = sweep.rule(i);
         for (uint32_t s = 0; s < from.size(); ++s) {
-            for (bool on : {true, false}) {
-                uint64_t key = 0;
-                const Step step = rule.apply(on, from.key(s), key);
-                if (step == Step::Closed)
+            std::array<Step, 2> steps{};
+            std::array<uint64_t, 2> keys{};
+            rule.applyBoth(from.key(s), steps[1], keys[1], steps[0], keys[0]);
+            for (int on = 1; on >= 0; --on) {
+                if (steps[on] == Step::Closed)
                     closing = std::min(cap64, closing + from.ways(s));
-                else if (step == Step::Next)
-                    to.add(key, from.ways(s), cap64);
+                else if (steps[on] == Step::Next)
+                    to.add(keys[on], from.ways(s), cap64);
             }
         }
         d.inputs[i] = inputsOf(i);
