@@ -366,13 +366,16 @@ bool propagateFrom(const Puzzle& puzzle, State& state, int maxGrade, const State
                    const State* closed);
 
 // sClosed: s is a fixed point of the grade-1 rules, as inside propagate.
+// The edges are tried round and round until a whole round changes nothing: every guess has
+// then been tried against the final state, which is therefore a fixed point of every pass.
 PassResult trialWith(const Grid& g, const Puzzle& p, State& s, const State* solution,
                      bool sClosed) {
     bool progress = false;
     // A guess that another guess's fixed point contains, from this same state, cannot fail
     // either: the rules only add facts. Any progress changes the state and clears this.
     std::array<uint8_t, kMaxEdges> consistent{};
-    for (int e = 0; e < g.edgeCount; ++e) {
+    for (int e = 0, quiet = 0; quiet < g.edgeCount; e = e + 1 < g.edgeCount ? e + 1 : 0) {
+        ++quiet;
         if (s.edge[e] != kUnknown) continue;
         for (int8_t guess : {kOn, kOff}) {
             if (solution && solution->edge[e] == guess) continue;
@@ -380,14 +383,16 @@ PassResult trialWith(const Grid& g, const Puzzle& p, State& s, const State* solu
             State t = s;
             t.edge[e] = guess;
             if (propagateFrom(p, t, kGradeTrial - 1, nullptr, sClosed ? &s : nullptr)) {
-                for (int f = e + 1; f < g.edgeCount; ++f)
+                for (int f = 0; f < g.edgeCount; ++f)
                     if (s.edge[f] == kUnknown) consistent[f] |= t.edge[f];
                 continue;
             }
             consistent.fill(0);
             s.edge[e] = guess == kOn ? kOff : kOn;
             progress = true;
+            quiet = 0;
             if (!propagate(p, s, kGradeTrial - 1)) return PassResult::Contradiction;
+            sClosed = true;
             break;
         }
     }
@@ -590,8 +595,10 @@ restart:
     for (const Pass& pass : kPasses) {
         if (pass.grade > maxGrade) break;
         if (pass.grade == kGradeLocal) continue;
-        const PassResult r = pass.run == &trialPass ? trialWith(g, puzzle, state, solution, true)
-                                                    : pass.run(g, puzzle, state);
+        // The trial, the last pass, leaves a fixed point of every pass: no restart after it.
+        if (pass.run == &trialPass)
+            return trialWith(g, puzzle, state, solution, true) != PassResult::Contradiction;
+        const PassResult r = pass.run(g, puzzle, state);
         switch (r) {
         case PassResult::Contradiction:
             return false;

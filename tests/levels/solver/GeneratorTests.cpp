@@ -128,8 +128,8 @@ bool plainLookAhead(const Puzzle& p, State& s) {
     return true;
 }
 
-// The trial pass skips guesses it can tell will hold and carries on after a finding; its
-// fixed point must still be the plain one's.
+// The trial pass skips guesses it can tell will hold and goes round the edges after a
+// finding; its fixed point must still be the plain one's.
 TEST(Generator, LookAheadReachesThePlainFixedPoint) {
     Rng rng(57);
     for (SizeClass size : {SizeClass::Normal, SizeClass::Advanced})
