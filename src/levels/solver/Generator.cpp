@@ -303,10 +303,11 @@ Level levelFromLoop(const Grid& g, const State& loop, int targetGrade, int minCl
     }
     level.clueCount = countClues(g, level.puzzle);
     level.solution = onSegments(g, loop);
-    // The loop solves the puzzle, so grading may skip the guesses that agree with it; only
-    // the search grade needs the count.
+    // The loop solves the puzzle, so grading may skip the guesses that agree with it. The
+    // search grade needs the solution to be the only one too: each removal kept proved that,
+    // so only a full clue set is counted.
     level.grade = logicGradeKnowing(level.puzzle, loop);
-    if (level.grade == kGradeSearch) {
+    if (level.grade == kGradeSearch && clues == g.cellCount) {
         const SolveResult r = countSolutions(level.puzzle, 2, 0);
         if (r.aborted || r.count != 1) level.grade = 0;
     }
@@ -330,7 +331,7 @@ bool leavesEmptyArea(const Grid& g, const State& loop) {
     return false;
 }
 
-State randomLoop(SizeClass size, Rng& rng) {
+State randomLoop(SizeClass size, Rng& rng, double winding) {
     const Grid& g = gridFor(size);
     // Loops that meander across the whole block; the rule gives way only if a long run of
     // tries finds none (it never has), so this cannot spin for ever.
@@ -346,8 +347,10 @@ State randomLoop(SizeClass size, Rng& rng) {
             const int i = rng.below(g.cellCount);
             if (reg.in[i]) continue;
             const int r = i / g.cols, c = i % g.cols;
-            if (!reg.at(r - 1, c) && !reg.at(r + 1, c) && !reg.at(r, c - 1) && !reg.at(r, c + 1))
-                continue;
+            const int touching =
+                reg.at(r - 1, c) + reg.at(r + 1, c) + reg.at(r, c - 1) + reg.at(r, c + 1);
+            if (touching == 0) continue;
+            if (touching > 1 && winding > 0 && rng.unit() < winding) continue;
             reg.in[i] = 1;
             if (cornerOk(reg, r, c) && noHoles(reg))
                 ++area;
@@ -389,7 +392,8 @@ class Attempts {
             const int k = next_.fetch_add(1);
             if (k >= firstHit_.load()) return;
             Rng rng(seeds_[k]);
-            const State loop = randomLoop(size_, rng);
+            const State loop =
+                randomLoop(size_, rng, targetGrade_ >= kGradeSearch ? kHardestWinding : 0.0);
             levels_[k] = levelFromLoop(gridFor(size_), loop, targetGrade_, minClues_, rng, sweeps,
                                        Cancel{&firstHit_, k});
             if (levels_[k].grade != targetGrade_) continue;

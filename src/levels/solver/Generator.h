@@ -1,4 +1,5 @@
-// Level generation: a random interesting loop, all its clues, then clues taken away in
+// Level generation: a random interesting loop (a winding one for the hardest grade), all
+// its clues, then clues taken away in
 // random order (for the hardest grade: 3s, then 0s, then 2s and 1s, those on the border
 // first) while the puzzle stays uniquely solvable within the target grade.
 #pragma once
@@ -28,8 +29,14 @@ inline constexpr int kMeanderTries = 20'000;
 bool leavesEmptyArea(const Grid& grid, const State& loop);
 
 // A random single loop inside the block (the border of a grown region with no holes),
-// not hugging the border and leaving no empty area.
-State randomLoop(SizeClass size, Rng& rng);
+// not hugging the border and leaving no empty area. `winding` (0 to 1) is the chance that
+// the region passes over a square it would touch on more than one side: it grows thin arms
+// instead, and its border winds.
+State randomLoop(SizeClass size, Rng& rng, double winding = 0.0);
+
+// How the loops of the hardest grade wind. A winding loop leaves fewer squares untouched,
+// and about half its minimal clue sets need search, against a third for plain loops.
+inline constexpr double kHardestWinding = 0.6;
 
 // Workers generateLevel uses by default: the machine's cores, at most four.
 int generatorWorkers();

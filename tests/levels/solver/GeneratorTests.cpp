@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 namespace quirn::solver {
 namespace {
 
@@ -19,11 +21,32 @@ TEST(Generator, RandomIsPortable) {
 TEST(Generator, RandomLoopIsASingleLoopInsideTheBlock) {
     Rng rng(11);
     for (SizeClass size : kAllSizeClasses)
-        for (int i = 0; i < 20; ++i) {
-            const State s = randomLoop(size, rng);
-            EXPECT_TRUE(isSolution(Puzzle(size), s));
-            EXPECT_FALSE(leavesEmptyArea(gridFor(size), s));
-        }
+        for (double winding : {0.0, kHardestWinding, 1.0})
+            for (int i = 0; i < 20; ++i) {
+                const State s = randomLoop(size, rng, winding);
+                EXPECT_TRUE(isSolution(Puzzle(size), s));
+                EXPECT_FALSE(leavesEmptyArea(gridFor(size), s));
+            }
+}
+
+// Squares the loop does not touch: the 0 clues.
+int untouchedSquares(const Grid& g, const State& loop) {
+    int n = 0;
+    for (int c = 0; c < g.cellCount; ++c)
+        n += std::none_of(g.cellEdges[c].begin(), g.cellEdges[c].end(),
+                          [&](int e) { return loop.edge[e] == kOn; });
+    return n;
+}
+
+TEST(Generator, WindingLoopsLeaveFewerSquaresUntouched) {
+    const Grid& g = gridFor(SizeClass::Advanced);
+    int plain = 0, winding = 0;
+    Rng a(5), b(5);
+    for (int i = 0; i < 40; ++i) {
+        plain += untouchedSquares(g, randomLoop(SizeClass::Advanced, a));
+        winding += untouchedSquares(g, randomLoop(SizeClass::Advanced, b, kHardestWinding));
+    }
+    EXPECT_LT(winding * 5, plain * 4); // a fifth fewer at least
 }
 
 struct AreaCase {
