@@ -2,6 +2,7 @@
 
 #include "levels/LevelFile.h"
 #include "levels/solver/FrontierCount.h"
+#include "levels/solver/WorkerPool.h"
 
 #include <algorithm>
 #include <atomic>
@@ -434,11 +435,9 @@ Level generateLevel(SizeClass size, int targetGrade, int minClues, Rng& rng, int
     std::vector<uint64_t> seeds(static_cast<std::size_t>(std::max(maxAttempts, 0)));
     for (uint64_t& seed : seeds) seed = rng.next();
     Attempts attempts(size, targetGrade, minClues, std::move(seeds));
-    std::vector<std::jthread> helpers;
-    for (int i = 1; i < std::min(workers, maxAttempts); ++i)
-        helpers.emplace_back([&attempts] { attempts.work(); });
-    attempts.work();
-    helpers.clear(); // joins
+    // A helper that starts late finds no attempt left: the caller's own run takes them all.
+    WorkerPool::shared().runBeside(std::min(workers, maxAttempts) - 1,
+                                   [&attempts] { attempts.work(); });
     return attempts.result();
 }
 
