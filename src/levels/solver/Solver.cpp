@@ -220,6 +220,14 @@ struct ColourSets {
     }
 };
 
+// For two of a square's four sides (i < j), the other two.
+constexpr int8_t kOtherSides[4][4][2] = {
+    {{}, {2, 3}, {1, 3}, {1, 2}},
+    {{}, {}, {0, 3}, {0, 2}},
+    {{}, {}, {}, {0, 1}},
+    {},
+};
+
 // Grade 2: the loop splits the squares into inside and outside (beyond the block is
 // outside). A marked side means the two squares differ, a crossed one that they agree;
 // clues relate their neighbours' colours; both regions must hang together.
@@ -234,19 +242,21 @@ PassResult colourPass(const Grid& g, const Puzzle& p, State& s) {
         for (int c = 0; c < g.cellCount; ++c) {
             const int k = p.clue[c];
             if (k < 1 || k > 3) continue;
+            std::array<int, 4> root{}, par{};
+            for (int i = 0; i < 4; ++i) root[i] = sets.find(g.cellNeighbours[c][i], par[i]);
+            // Most squares touch four different regions: nothing to learn there.
+            if (root[0] != root[1] && root[0] != root[2] && root[0] != root[3] &&
+                root[1] != root[2] && root[1] != root[3] && root[2] != root[3])
+                continue;
             const auto& edges = g.cellEdges[c];
             int open = 0;
             for (int e : edges) open += s.edge[e] == kUnknown;
             if (open == 0) continue;
-            std::array<int, 4> root{}, par{};
-            for (int i = 0; i < 4; ++i) root[i] = sets.find(g.cellNeighbours[c][i], par[i]);
             for (int i = 0; i < 4; ++i)
                 for (int j = i + 1; j < 4; ++j) {
                     if (root[i] != root[j]) continue;
                     const int differ = par[i] ^ par[j];
-                    int a = -1, b = -1; // the other two sides
-                    for (int x = 0; x < 4; ++x)
-                        if (x != i && x != j) (a < 0 ? a : b) = x;
+                    const int a = kOtherSides[i][j][0], b = kOtherSides[i][j][1];
                     if (k != 2) {
                         const int8_t v = k == 1 ? kOff : kOn;
                         const int t0 = differ ? a : i, t1 = differ ? b : j;
