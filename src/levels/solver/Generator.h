@@ -1,7 +1,7 @@
 // Level generation: a random interesting loop (a winding one for the hardest grade), all
-// its clues, then clues taken away in
-// random order (for the hardest grade: 3s, then 0s, then 2s and 1s, those on the border
-// first) while the puzzle stays uniquely solvable within the target grade.
+// its clues, then clues taken away in random order (for the hardest grade: 3s, then 0s,
+// then 2s and 1s, those on the border first) while the puzzle stays uniquely solvable
+// within the target grade.
 #pragma once
 
 #include "levels/solver/Random.h"

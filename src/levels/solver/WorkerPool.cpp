@@ -1,6 +1,6 @@
 #include "levels/solver/WorkerPool.h"
 
-#include <algorithm>
+#include <system_error>
 
 namespace quirn::solver {
 
@@ -19,19 +19,30 @@ void WorkerPool::runBeside(int helpers, const std::function<void()>& job) {
     Call call{&job};
     {
         std::lock_guard lock(mutex_);
-        for (int i = 0; i < helpers; ++i) queue_.push_back(&call);
-        // Enough threads for every queued run.
-        const int missing = static_cast<int>(queue_.size()) - idle_;
+        // A thread for every run waiting; a system out of threads just gets fewer helpers.
+        const int missing = static_cast<int>(queue_.size()) + helpers - idle_;
         for (int i = 0; i < missing; ++i) {
+            try {
+                threads_.emplace_back([this](std::stop_token stop) { serve(stop); });
+            } catch (const std::system_error&) {
+                break;
+            }
             ++idle_;
-            threads_.emplace_back([this](std::stop_token stop) { serve(stop); });
         }
+        for (int i = 0; i < helpers; ++i) queue_.push_back(&call);
     }
     queued_.notify_all();
+    // However the caller's run ends, no run of this call may outlive it.
+    struct Settle {
+        WorkerPool& pool;
+        Call& call;
+        ~Settle() {
+            std::unique_lock lock(pool.mutex_);
+            std::erase(pool.queue_, &call);
+            pool.finished_.wait(lock, [this] { return call.running == 0; });
+        }
+    } settle{*this, call};
     job();
-    std::unique_lock lock(mutex_);
-    std::erase(queue_, &call);
-    finished_.wait(lock, [&] { return call.running == 0; });
 }
 
 void WorkerPool::serve(std::stop_token stop) {
