@@ -449,6 +449,25 @@ Step Sweep::apply(int i, bool on, uint64_t key, uint64_t& out) const {
     return rule(i).apply(on, key, out);
 }
 
+// One step of a sweep: each front of `from` with the step's edge on, then off.
+// closes(s) for a front that the edge's being on closes the loop from; next(key, s, on) for
+// each front it leads to.
+template <class Closes, class Next>
+[[gnu::always_inline]] inline void stepFronts(const StepRule& rule, const Layer& from,
+                                              Closes closes, Next next) {
+    for (uint32_t s = 0; s < from.size(); ++s) {
+        std::array<Step, 2> steps{};
+        std::array<uint64_t, 2> keys{};
+        rule.applyBoth(from.key(s), steps[1], keys[1], steps[0], keys[0]);
+        for (int on = 1; on >= 0; --on) {
+            if (steps[on] == Step::Closed)
+                closes(s);
+            else if (steps[on] == Step::Next)
+                next(keys[on], s, on);
+        }
+    }
+}
+
 // A block whose fronts don't pack: nothing is known.
 FrontierResult unsweepable() {
     FrontierResult result;
@@ -485,22 +504,15 @@ FrontierResult frontierCount(const Puzzle& puzzle, const State& known, int cap, 
         const Layer& from = layerAt(i - 1);
         Layer& to = layerAt(i);
         to.clear();
-        const StepRule rule = sweep.rule(i);
-        for (uint32_t s = 0; s < from.size(); ++s) {
-            std::array<Step, 2> steps{};
-            std::array<uint64_t, 2> keys{};
-            rule.applyBoth(from.key(s), steps[1], keys[1], steps[0], keys[0]);
-            for (int on = 1; on >= 0; --on) {
-                const Step step = steps[on];
-                const uint64_t key = keys[on];
-                if (step == Step::Closed) {
-                    closed = std::min(cap64, closed + from.ways(s));
-                    if (static_cast<int>(closings.size()) < keep) closings.push_back({i, s});
-                } else if (step == Step::Next) {
-                    to.add(key, from.ways(s), cap64, s << 1 | static_cast<uint32_t>(on));
-                }
-            }
-        }
+        stepFronts(
+            sweep.rule(i), from,
+            [&](uint32_t s) {
+                closed = std::min(cap64, closed + from.ways(s));
+                if (static_cast<int>(closings.size()) < keep) closings.push_back({i, s});
+            },
+            [&](uint64_t key, uint32_t s, int on) {
+                to.add(key, from.ways(s), cap64, s << 1 | static_cast<uint32_t>(on));
+            });
         result.states += static_cast<long>(to.size());
         if (stateLimit > 0 && result.states > stateLimit) {
             result.aborted = true;
@@ -623,18 +635,10 @@ FrontierResult frontierCount(const Puzzle& puzzle, const State& known, int cap, 
         Layer& to = d.layers[i + 1];
         to.clear();
         int64_t closing = 0;
-        const StepRule rule = sweep.rule(i);
-        for (uint32_t s = 0; s < from.size(); ++s) {
-            std::array<Step, 2> steps{};
-            std::array<uint64_t, 2> keys{};
-            rule.applyBoth(from.key(s), steps[1], keys[1], steps[0], keys[0]);
-            for (int on = 1; on >= 0; --on) {
-                if (steps[on] == Step::Closed)
-                    closing = std::min(cap64, closing + from.ways(s));
-                else if (steps[on] == Step::Next)
-                    to.add(keys[on], from.ways(s), cap64);
-            }
-        }
+        stepFronts(
+            sweep.rule(i), from,
+            [&](uint32_t s) { closing = std::min(cap64, closing + from.ways(s)); },
+            [&](uint64_t key, uint32_t s, int) { to.add(key, from.ways(s), cap64); });
         d.inputs[i] = inputsOf(i);
         d.closeWays[i] = closing;
         d.states[i] = static_cast<long>(to.size());
