@@ -4,6 +4,7 @@
 #include <atomic>
 #include <chrono>
 #include <gtest/gtest.h>
+#include <memory>
 #include <set>
 #include <thread>
 #include <vector>
@@ -76,13 +77,26 @@ TEST(WorkerPool, CallsFromSeveralThreadsEachRunTheirOwnJob) {
     for (const std::atomic<int>& n : runs) EXPECT_EQ(n.load(), 150);
 }
 
-TEST(WorkerPool, ACallEndsWhenTheCallersRunDoes) {
-    // Helper runs that have not started yet are dropped, not waited for.
+TEST(WorkerPool, NoRunOutlivesItsCall) {
+    // The caller's quick run often ends before the helpers start (those runs are dropped)
+    // or while they are still busy (the call waits for them).
     WorkerPool pool;
-    std::atomic<int> runs{0};
-    for (int call = 0; call < 100; ++call) pool.runBeside(4, [&] { ++runs; });
-    EXPECT_GE(runs.load(), 100);
-    EXPECT_LE(runs.load(), 500);
+    std::atomic<int> runs{0}, late{0};
+    for (int call = 0; call < 200; ++call) {
+        auto returned = std::make_shared<std::atomic<bool>>(false);
+        pool.runBeside(4, [&runs, &late, returned] {
+            const auto busyUntil = std::chrono::steady_clock::now() + 20us;
+            while (std::chrono::steady_clock::now() < busyUntil) {
+            }
+            ++runs;
+            if (returned->load()) ++late;
+        });
+        *returned = true;
+    }
+    std::this_thread::sleep_for(50ms); // a run left behind would show now
+    EXPECT_EQ(late.load(), 0);
+    EXPECT_GE(runs.load(), 200);
+    EXPECT_LE(runs.load(), 1000);
 }
 
 } // namespace
