@@ -51,6 +51,22 @@ bool isPlainFile(const fs::path& path) {
     return !path.empty() && fs::is_regular_file(path, ec);
 }
 
+// The first maxBytes bytes of a plain file; with wholeOnly, nothing for a longer file.
+std::optional<std::string> readPlainFile(const fs::path& path, std::size_t maxBytes,
+                                         bool wholeOnly) {
+    if (!isPlainFile(path)) return std::nullopt;
+    std::error_code ec;
+    const auto size = fs::file_size(path, ec);
+    if (ec || (wholeOnly && size > maxBytes)) return std::nullopt;
+    std::ifstream in(path, std::ios::binary);
+    if (!in) return std::nullopt;
+    std::string bytes(std::min<std::uintmax_t>(size, maxBytes), '\0');
+    in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    if (in.bad()) return std::nullopt;
+    bytes.resize(static_cast<std::size_t>(in.gcount()));
+    return bytes;
+}
+
 } // namespace
 
 ProgramFolder::ProgramFolder(fs::path root) : root_(std::move(root)) {}
@@ -81,34 +97,12 @@ bool ProgramFolder::fileExists(const std::string& relative) const {
 
 std::optional<std::string> ProgramFolder::readFile(const std::string& relative,
                                                    std::size_t maxBytes) const {
-    const fs::path path = resolve(relative);
-    if (!isPlainFile(path)) return std::nullopt;
-    std::error_code ec;
-    const auto size = fs::file_size(path, ec);
-    if (ec || size > maxBytes) return std::nullopt;
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return std::nullopt;
-    std::string bytes(static_cast<std::size_t>(size), '\0');
-    in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    bytes.resize(static_cast<std::size_t>(in.gcount()));
-    if (in.bad()) return std::nullopt;
-    return bytes;
+    return readPlainFile(resolve(relative), maxBytes, true);
 }
 
 std::optional<std::string> ProgramFolder::readStart(const std::string& relative,
                                                     std::size_t maxBytes) const {
-    const fs::path path = resolve(relative);
-    if (!isPlainFile(path)) return std::nullopt;
-    std::error_code ec;
-    const auto size = fs::file_size(path, ec);
-    if (ec) return std::nullopt;
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return std::nullopt;
-    std::string bytes(std::min<std::uintmax_t>(size, maxBytes), '\0');
-    in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    if (in.bad()) return std::nullopt;
-    bytes.resize(static_cast<std::size_t>(in.gcount()));
-    return bytes;
+    return readPlainFile(resolve(relative), maxBytes, false);
 }
 
 bool ProgramFolder::writeFile(const std::string& relative, const std::string& bytes) const {
