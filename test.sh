@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds, and runs every test without a display.
+# Installs what is missing, builds, and runs every test without a display; exits
+# non-zero on a failure. ./test.sh [PRESET] (default dev; CI uses ci).
 set -euo pipefail
 root=$(cd "$(dirname "$0")" && pwd)
+preset=${1:-dev}
 "$root/scripts/install-deps.sh"
-"$root/scripts/build.sh"
-export QT_QPA_PLATFORM=offscreen
-ctest --test-dir "$root/build" --output-on-failure -j"$(nproc)" --timeout 600
+"$root/scripts/build.sh" "$preset"
+cd "$root"
+ctest --preset "$preset" -j"$(nproc)"

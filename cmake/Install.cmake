@@ -13,7 +13,7 @@ install(CODE "
     -P ${PROJECT_SOURCE_DIR}/cmake/CopyMissing.cmake
     COMMAND_ERROR_IS_FATAL ANY)")
 
-install(FILES ${PROJECT_SOURCE_DIR}/src/platform/qt/art/icon.png
+install(FILES ${PROJECT_SOURCE_DIR}/src/gui/art/icon.png
   DESTINATION share/icons/hicolor/48x48/apps RENAME quirn-puzzle.png)
 install(FILES ${PROJECT_SOURCE_DIR}/packaging/quirn-puzzle-256.png
   DESTINATION share/icons/hicolor/256x256/apps RENAME quirn-puzzle.png)

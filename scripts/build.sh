@@ -1,6 +1,9 @@
 #!/usr/bin/env bash
-# Configures and builds into build/ (the game lands in build/game/).
+# Configures and builds with a preset of CMakePresets.json (default: dev, into build/;
+# the game lands in build/game/). Further arguments go to the configure step.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
-cmake -S "$root" -B "$root/build" -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@"
-cmake --build "$root/build" -j"$(nproc)"
+preset=${1:-dev}
+shift || true
+cmake -S "$root" --preset "$preset" "$@"
+cmake --build --preset "$preset" -j"$(nproc)"

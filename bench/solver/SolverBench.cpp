@@ -1,9 +1,9 @@
 // Solve with uniqueness proof and generation, per size class and grade.
 // Each case reports the median and the largest time of one call (counters median_us,
 // max_us) besides Google Benchmark's mean per iteration.
-#include "levels/LevelFile.h"
-#include "levels/solver/Generator.h"
-#include "levels/solver/LevelCheck.h"
+#include "core/levels/LevelFile.h"
+#include "solver/Generator.h"
+#include "solver/LevelCheck.h"
 
 #include <algorithm>
 #include <benchmark/benchmark.h>

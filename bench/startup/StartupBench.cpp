@@ -3,8 +3,8 @@
 //   quirn_startup_bench START_EPOCH_NS PROGRAM_FOLDER
 // START_EPOCH_NS is the wall clock, in nanoseconds, taken just before the process
 // started (bench/startup.sh passes `date +%s%N`).
-#include "platform/qt/MainWindow.h"
-#include "platform/qt/QtPlatform.h"
+#include "gui/MainWindow.h"
+#include "gui/QtPlatform.h"
 
 #include <QApplication>
 #include <QTimer>

@@ -1,7 +1,7 @@
 // Records every outward action; answers dialogs from queues.
 #pragma once
 
-#include "platform/Platform.h"
+#include "core/app/Platform.h"
 
 #include <deque>
 #include <string>

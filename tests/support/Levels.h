@@ -1,7 +1,7 @@
 // Small hand-made levels and a ready Form1 on a temporary program folder.
 #pragma once
 
-#include "app/Form1.h"
+#include "core/app/Form1.h"
 #include "support/FakePlatform.h"
 #include "support/TempFolder.h"
 

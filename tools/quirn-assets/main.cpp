@@ -3,7 +3,7 @@
 #include "Icon.h"
 #include "Raster.h"
 #include "Sounds.h"
-#include "StartScreen.h"
+#include "StartScreenPicture.h"
 #include "WavFile.h"
 
 #include <QGuiApplication>
@@ -55,7 +55,7 @@ int main(int argc, char** argv) {
     QGuiApplication app(argc, argv);
 
     const fs::path setup = root / "data" / "setup";
-    const fs::path art = root / "src" / "platform" / "qt" / "art";
+    const fs::path art = root / "src" / "gui" / "art";
     bool ok = true;
 
     const std::pair<Backdrop, const char*> themes[] = {{Backdrop::RedGlow, "red.jpg"},

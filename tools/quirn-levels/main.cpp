@@ -2,9 +2,9 @@
 //   quirn-levels check [--size CLASS] [--cap N] FILE...
 //   quirn-levels solve [--size CLASS] FILE
 //   quirn-levels generate --size CLASS --count N --seed S --out DIR [--from K] [--grade G]
-#include "levels/LevelFile.h"
-#include "levels/solver/Generator.h"
-#include "levels/solver/LevelCheck.h"
+#include "core/levels/LevelFile.h"
+#include "solver/Generator.h"
+#include "solver/LevelCheck.h"
 
 #include <charconv>
 #include <cstdio>

@@ -1,0 +1,14 @@
+#include "core/app/ConfigFile.h"
+#include "core/app/Form1.h"
+
+namespace quirn {
+
+// A settings file that can't be written (read-only, full disk) is left as it was;
+// the game goes on with the new setting in memory.
+void Form1::saver() {
+    folder_.writeFile("quirn.cfg", formatConfig(state));
+    model[MenuId::mnsound].checked = state.soundOn;
+    setSizeChecks();
+}
+
+} // namespace quirn

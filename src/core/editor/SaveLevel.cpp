@@ -1,0 +1,35 @@
+#include "core/app/Form1.h"
+#include "core/levels/LevelFile.h"
+#include "core/text/Numbers.h"
+
+namespace quirn {
+
+void Form1::Command1_Click() {
+    const std::string number = model[ControlId::Text3].caption;
+    // An optional sign, digits with an optional decimal point and exponent, blanks around.
+    const std::optional<double> value =
+        number.size() <= 64 ? parseDecimalWithBlanks(number) : std::nullopt;
+    if (!value) {
+        message("Filename must be a number");
+        return;
+    }
+    if (*value > 999) {
+        message("Filename too high - must be below 1000");
+        return;
+    }
+    const std::string successText = platform_.inputBox(
+        "Please enter a success message for the player to get when they complete the level",
+        "Quirn", "Success!");
+    if (successText.empty()) return;
+    const std::string file = levelFolder() + "game" + number + ".puz";
+    if (folder_.fileExists(file) &&
+        platform_.messageBox("File Exsists - Overwrite?", "Quirn", MessageButtons::YesNo) !=
+            MessageAnswer::Yes)
+        return;
+    const std::string bytes = formatLevelFile(markedText(), model[ControlId::Text2].caption,
+                                              model[ControlId::Text5].caption, successText);
+    if (!folder_.writeFile(file, bytes))
+        message("The level could not be saved as game" + number + ".puz");
+}
+
+} // namespace quirn

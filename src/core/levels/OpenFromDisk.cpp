@@ -1,0 +1,110 @@
+#include "core/app/Form1.h"
+#include "core/text/Numbers.h"
+
+#include <algorithm>
+#include <cctype>
+#include <cmath>
+
+namespace quirn {
+
+namespace {
+
+constexpr const char* kComboEntries[] = {
+    "Quick games:", "Normal games:", "Hard games:", "Advanced games:"};
+constexpr const char* kComboClasses[] = {"quick", "normal", "hard", "advanced"};
+
+bool endsWithPuz(const std::string& name) {
+    if (name.size() < 4) return false;
+    std::string tail = name.substr(name.size() - 4);
+    std::transform(tail.begin(), tail.end(), tail.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    return tail == ".puz";
+}
+
+} // namespace
+
+void Form1::refreshFileList() {
+    Control& files = model[ControlId::File1];
+    files.folder = levelFolder();
+    files.pattern = "*.puz";
+    files.items.clear();
+    for (std::string& name : folder_.listFiles(files.folder))
+        if (endsWithPuz(name)) files.items.push_back(std::move(name));
+    files.selected = -1;
+}
+
+void Form1::mnopen_Click() {
+    hideEditorControls();
+    model[ControlId::Picture3].visible = true;
+    refreshFileList();
+    for (int i = 0; i < 4; ++i) {
+        if (state.sizeClass != kComboClasses[i]) continue;
+        // Picking the entry that is already selected changes nothing, as in a list box.
+        Control& combo = model[ControlId::Combo1];
+        if (combo.selected != i) {
+            combo.selected = i;
+            combo.caption = kComboEntries[i];
+            Combo1_Click();
+        }
+    }
+}
+
+void Form1::Combo1_Click() {
+    const Control& combo = model[ControlId::Combo1];
+    for (int i = 0; i < 4; ++i)
+        if (combo.caption == kComboEntries[i]) state.sizeClass = kComboClasses[i];
+    refreshFileList();
+    model[MenuId::mh1].enabled = true;
+    model[MenuId::mh2].enabled = true;
+    emptyBoard(true);
+    subsize();
+}
+
+void Form1::File1_Click() {
+    state.playMode = 2;
+    opener();
+}
+
+void Form1::opener() {
+    const Control& files = model[ControlId::File1];
+    const std::string name =
+        files.selected >= 0 && files.selected < static_cast<int>(files.items.size())
+            ? files.items[files.selected]
+            : std::string();
+    state.moveCount = 0;
+    state.hintFactor = 1;
+    emptyBoard(false);
+    model[ControlId::Command2].enabled = false;
+    model[ControlId::Label5].caption = "File: " + name;
+    model[ControlId::Picture3].visible = false;
+    model[MenuId::mh1].enabled = true;
+    model[MenuId::mh2].enabled = true;
+    readpuz(levelFolder() + name);
+    countsub();
+}
+
+void Form1::Command9_Click() {
+    model[ControlId::Picture3].visible = false;
+    nextgame();
+}
+
+void Form1::mrest_Click() {
+    const std::string answer = platform_.inputBox(
+        "Enter a level number to start re-playing the levels from...", "Quirn", "1");
+    if (answer.empty()) return;
+    // Anything but a number the series can hold changes nothing, as a cancel does.
+    const std::optional<double> value =
+        answer.size() <= 64 ? parseDecimalWithBlanks(answer) : std::nullopt;
+    if (!value) return;
+    const double rounded = std::nearbyint(*value);
+    if (rounded < -32768 || rounded > 32767) return;
+
+    state.playMode = 0;
+    hideEditorControls();
+    model[ControlId::Picture3].visible = false;
+    state.gameNumber = static_cast<std::int16_t>(rounded);
+    writeProgress(state.gameNumber);
+    nextgame();
+}
+
+} // namespace quirn

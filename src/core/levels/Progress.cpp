@@ -1,0 +1,66 @@
+#include "core/app/Form1.h"
+#include "core/levels/ProgressFile.h"
+
+namespace quirn {
+
+void Form1::emptyBoard(bool keepOutlines) {
+    for (Square& square : model.squares) square.clue.clear();
+    for (Segment& segment : model.segments) {
+        segment.marked = false;
+        if (!keepOutlines) segment.outlined = true;
+    }
+}
+
+void Form1::readGameNumber() {
+    const auto bytes = folder_.readStart(levelFolder() + "level.dat", kSmallFileLimit);
+    if (!bytes) return;
+    if (const auto number = parseProgress(*bytes)) state.gameNumber = *number;
+}
+
+// A progress file that can't be written is left as it was; the game goes on.
+void Form1::writeProgress(int number) {
+    folder_.writeFile(levelFolder() + "level.dat", formatProgress(number));
+}
+
+void Form1::nextgame() {
+    emptyBoard(false);
+    model[ControlId::Command2].enabled = false;
+    readGameNumber();
+    missing();
+    model[MenuId::mh1].enabled = true;
+    model[MenuId::mh2].enabled = true;
+    if (state.gameNumber == 1000) finale();
+    readpuz(seriesLevelFile(state.gameNumber));
+    model[ControlId::Label5].caption = "Game: " + std::to_string(state.gameNumber);
+    countsub();
+}
+
+void Form1::missing() {
+    // Past the last level the series is finished; a larger number (typed or edited
+    // into level.dat) counts as finished too rather than naming files that can't be.
+    if (state.gameNumber > 1000) state.gameNumber = 1000;
+    const std::set<int> present = seriesNumbers(folder_.listFiles(levelFolder()));
+    if (present.count(state.gameNumber)) return;
+    while (true) {
+        if (state.gameNumber == 1000) return;
+        if (present.count(state.gameNumber)) {
+            message("Levels missing? Jumping to: " + std::to_string(state.gameNumber));
+            return;
+        }
+        ++state.gameNumber;
+    }
+}
+
+void Form1::finale() {
+    message("Success!  You have completed all " + state.sizeClass +
+            " levels!  More may be available for download from our site.  In the meantime the "
+            "game will return to the beginning for this size");
+    state.gameNumber = 4;
+    writeProgress(4);
+}
+
+void Form1::Command2_Click() {
+    nextgame();
+}
+
+} // namespace quirn

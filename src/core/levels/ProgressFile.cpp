@@ -1,0 +1,53 @@
+#include "core/levels/ProgressFile.h"
+
+#include "core/text/Numbers.h"
+
+#include <cctype>
+#include <cmath>
+
+namespace quirn {
+
+std::optional<std::int16_t> parseProgress(std::string_view bytes) {
+    std::size_t p = 0;
+    while (p < bytes.size() && std::isspace(static_cast<unsigned char>(bytes[p]))) ++p;
+    // The number runs to the next blank, comma or line end; a fraction is rounded.
+    std::size_t end = p;
+    while (end < bytes.size() && end - p <= 64 && bytes[end] != ',' &&
+           !std::isspace(static_cast<unsigned char>(bytes[end])))
+        ++end;
+    const std::optional<double> value = parseDecimal(bytes.substr(p, end - p));
+    if (!value) return std::nullopt;
+    const double rounded = std::nearbyint(*value);
+    if (rounded < -32768 || rounded > 32767) return std::nullopt;
+    return static_cast<std::int16_t>(rounded);
+}
+
+std::string formatProgress(int number) {
+    return (number < 0 ? "" : " ") + std::to_string(number) + " \r\n";
+}
+
+std::string seriesFileName(int number) {
+    return "game" + std::to_string(number) + ".puz";
+}
+
+std::set<int> seriesNumbers(const std::vector<std::string>& fileNames) {
+    std::set<int> numbers;
+    for (const std::string& name : fileNames) {
+        if (name.size() < 9) continue;
+        std::string lower;
+        for (char c : name) lower += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+        if (lower.compare(0, 4, "game") != 0 || lower.compare(lower.size() - 4, 4, ".puz") != 0)
+            continue;
+        const std::string middle = lower.substr(4, lower.size() - 8);
+        const bool negative = !middle.empty() && middle[0] == '-';
+        const std::string digits = negative ? middle.substr(1) : middle;
+        if (digits.empty() || digits.size() > 5) continue;
+        if (digits.find_first_not_of("0123456789") != std::string::npos) continue;
+        if (digits.size() > 1 && digits[0] == '0') continue;
+        if (negative && digits == "0") continue;
+        numbers.insert(negative ? -std::stoi(digits) : std::stoi(digits));
+    }
+    return numbers;
+}
+
+} // namespace quirn

@@ -1,0 +1,101 @@
+#include "gui/BoardPainter.h"
+
+#include "core/board/Lattice.h"
+#include "gui/Look.h"
+
+#include <QApplication>
+
+namespace quirn::qt {
+namespace {
+
+void paintPicture(QPainter& painter, const Control& image, PictureCache& pictures) {
+    const QRect target = pixelRect(image);
+    const qreal ratio = painter.device()->devicePixelRatioF();
+    const QPixmap& pixmap =
+        pictures.stretched(image.picture, kBoardResource, target.size() * ratio);
+    if (pixmap.isNull()) {
+        painter.fillRect(target, kPictureFallback);
+        return;
+    }
+    painter.drawPixmap(target, pixmap);
+}
+
+void paintLabel(QPainter& painter, const Control& label, const QPalette& palette) {
+    const QRect rect = pixelRect(label);
+    if (!label.transparent)
+        painter.fillRect(rect, colourOr(label.backColor, palette, QPalette::Window));
+    const QColor text = colourOr(label.foreColor, palette, QPalette::WindowText);
+    if (label.framed) {
+        painter.setPen(text);
+        painter.drawRect(rect.adjusted(0, 0, -1, -1));
+    }
+    painter.setPen(text);
+    painter.setFont(fontOf(label.font));
+    painter.drawText(rect, Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap,
+                     fromGameText(label.caption));
+}
+
+void paintSquares(QPainter& painter, const WindowModel& model, const QPalette& palette) {
+    painter.setFont(fontOf(Font{"Arial", 24, false}));
+    for (int i = 0; i < kSquareCount; ++i) {
+        const Square& square = model.squares[i];
+        if (square.clue.empty()) continue;
+        painter.setPen(colourOf(square.textColour, palette));
+        painter.drawText(pixelRect(squareRect(i)), Qt::AlignCenter, fromGameText(square.clue));
+    }
+}
+
+void paintSegments(QPainter& painter, const WindowModel& model, const QPalette& palette) {
+    // The lattice frame follows the theme's clue colour, which was picked to stand out
+    // from the theme's picture.
+    const QColor themeText = colourOf(model.squares[0].textColour, palette);
+    const auto& order = segmentsFrontToBack();
+    for (auto it = order.rbegin(); it != order.rend(); ++it) {
+        const Segment& segment = model.segments[*it];
+        if (!segment.shown) continue;
+        const SegmentLook look = segmentLook(segment, themeText, palette);
+        const QRect rect = pixelRect(segmentRect(*it));
+        if (look.fill.isValid()) painter.fillRect(rect, look.fill);
+        if (look.frame.isValid()) {
+            painter.setPen(look.frame);
+            painter.setBrush(Qt::NoBrush);
+            painter.drawRect(rect.adjusted(0, 0, -1, -1));
+        }
+    }
+}
+
+} // namespace
+
+SegmentLook segmentLook(const Segment& segment, const QColor& themeText, const QPalette& palette) {
+    SegmentLook look;
+    if (segment.marked) {
+        look.fill = colourOf(segment.colour, palette);
+        if (segment.outlined) {
+            // A frame set off from the line's own colour, so it shows on any line.
+            look.frame = contrastOf(look.fill);
+            look.frame.setAlpha(150);
+        }
+    } else if (segment.outlined) {
+        look.frame = themeText;
+        look.frame.setAlpha(170);
+    }
+    return look;
+}
+
+void paintBoard(QPainter& painter, const WindowModel& model, PictureCache& pictures) {
+    const QPalette palette = QApplication::palette();
+    // Image1 lies behind everything, then the labels in front of it, back to front.
+    for (int i = kControlCount - 1; i >= static_cast<int>(kFirstBehindBoard); --i) {
+        const auto id = static_cast<ControlId>(i);
+        if (!model.showing(id)) continue;
+        const Control& control = model[id];
+        if (control.kind == ControlKind::Picture)
+            paintPicture(painter, control, pictures);
+        else if (control.kind == ControlKind::Label)
+            paintLabel(painter, control, palette);
+    }
+    paintSquares(painter, model, palette);
+    paintSegments(painter, model, palette);
+}
+
+} // namespace quirn::qt

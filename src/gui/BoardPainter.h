@@ -1,0 +1,23 @@
+// Draws what lies behind the window's controls, back to front: the board picture, the
+// labels behind the board, the clue squares and the shown segments.
+#pragma once
+
+#include "core/app/WindowModel.h"
+#include "gui/PictureCache.h"
+
+#include <QPainter>
+
+namespace quirn::qt {
+
+inline const QString kBoardResource = QStringLiteral(":/art/board.png");
+
+void paintBoard(QPainter& painter, const WindowModel& model, PictureCache& pictures);
+
+// The colours one segment is drawn with; fill or frame may be absent (transparent).
+struct SegmentLook {
+    QColor fill;
+    QColor frame;
+};
+SegmentLook segmentLook(const Segment& segment, const QColor& themeText, const QPalette& palette);
+
+} // namespace quirn::qt

@@ -1,0 +1,70 @@
+#include "gui/MainWindow.h"
+
+#include "gui/Look.h"
+
+#include <QFile>
+#include <QIcon>
+#include <QLayout>
+#include <QMenuBar>
+#include <QScreen>
+#include <utility>
+
+namespace quirn::qt {
+namespace {
+
+const QString kIconResource = QStringLiteral(":/art/icon.png");
+
+} // namespace
+
+MainWindow::MainWindow(ProgramFolder folder, Platform& platform, QWidget* parent)
+    : QMainWindow(parent), form_(std::move(folder), platform), pictures_(form_.folder()) {
+    // Start-up runs before the window is placed on the screen, so its Top is still 0;
+    // this keeps the start screen inside the window on any screen.
+    form_.model.top = 0;
+    form_.Form_Load();
+
+    const Dispatch dispatch = [this](const std::function<void(Form1&)>& event) {
+        this->dispatch(event);
+    };
+    client_ = new QWidget(this);
+    setCentralWidget(client_);
+    board_ = new BoardWidget(form_.model, pictures_, dispatch, client_);
+    board_->lower();
+    controls_.build(client_, form_.model, dispatch);
+    menus_.build(menuBar(), form_.model, dispatch);
+    // The window takes exactly the size of its menu bar and client area, never another.
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+    if (QFile::exists(kIconResource)) setWindowIcon(QIcon(kIconResource));
+    render();
+}
+
+void MainWindow::dispatch(const std::function<void(Form1&)>& event) {
+    event(form_);
+    render();
+}
+
+void MainWindow::render() {
+    const WindowModel& model = form_.model;
+    const QString title = fromGameText(model.caption);
+    if (windowTitle() != title) setWindowTitle(title);
+    const QSize clientSize(pixels(clientWidth(model)), pixels(clientHeight(model)));
+    if (client_->size() != clientSize || client_->minimumSize() != clientSize)
+        client_->setFixedSize(clientSize);
+    if (board_->size() != clientSize) board_->setGeometry(QRect(QPoint(0, 0), clientSize));
+    menus_.sync(model);
+    controls_.sync(model, pictures_);
+    board_->update();
+}
+
+void MainWindow::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    if (centred_) return;
+    centred_ = true;
+    if (const QScreen* screen = this->screen()) {
+        QRect frame = frameGeometry();
+        frame.moveCenter(screen->geometry().center());
+        move(frame.topLeft());
+    }
+}
+
+} // namespace quirn::qt

@@ -1,0 +1,100 @@
+#include "gui/QtPlatform.h"
+
+#include "gui/Look.h"
+
+#include <QCursor>
+#include <QDesktopServices>
+#include <QFileInfo>
+#include <QInputDialog>
+#include <QMenu>
+#include <QMessageBox>
+#include <QProcess>
+#include <QUrl>
+#include <system_error>
+
+namespace quirn::qt {
+
+QtPlatform::QtPlatform() = default;
+QtPlatform::~QtPlatform() = default;
+
+void QtPlatform::attach(QWidget* window, const WindowModel* model) {
+    window_ = window;
+    model_ = model;
+}
+
+MessageAnswer QtPlatform::messageBox(const std::string& text, const std::string& title,
+                                     MessageButtons buttons) {
+    QMessageBox box(window_);
+    box.setIcon(QMessageBox::NoIcon);
+    box.setWindowTitle(fromGameText(title));
+    box.setText(fromGameText(text));
+    box.setTextFormat(Qt::PlainText);
+    if (buttons == MessageButtons::YesNo) {
+        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+        box.setDefaultButton(QMessageBox::Yes);
+        return box.exec() == QMessageBox::Yes ? MessageAnswer::Yes : MessageAnswer::No;
+    }
+    box.setStandardButtons(QMessageBox::Ok);
+    box.exec();
+    return MessageAnswer::Ok;
+}
+
+std::string QtPlatform::inputBox(const std::string& prompt, const std::string& title,
+                                 const std::string& defaultText) {
+    QInputDialog dialog(window_);
+    dialog.setInputMode(QInputDialog::TextInput);
+    dialog.setWindowTitle(fromGameText(title));
+    dialog.setLabelText(fromGameText(prompt));
+    dialog.setTextValue(fromGameText(defaultText));
+    if (dialog.exec() != QDialog::Accepted) return {};
+    return toGameText(dialog.textValue());
+}
+
+std::optional<std::string> QtPlatform::popupMenu(const std::string& menuName) {
+    const std::optional<MenuId> root = menuByName(menuName);
+    if (!model_ || !root) return std::nullopt;
+    QMenu menu(window_);
+    std::map<QAction*, MenuId> chosen;
+    for (MenuId id : menuChildren(*root)) {
+        const MenuItem& item = (*model_)[id];
+        QAction* action = menu.addAction(fromGameText(item.caption));
+        action->setEnabled(item.enabled);
+        action->setCheckable(item.checked);
+        action->setChecked(item.checked);
+        chosen.emplace(action, id);
+    }
+    QAction* picked = menu.exec(QCursor::pos());
+    const auto found = chosen.find(picked);
+    if (found == chosen.end()) return std::nullopt;
+    return std::string(quirn::menuName(found->second));
+}
+
+void QtPlatform::playSound(const std::filesystem::path& file) {
+    std::error_code error;
+    if (!std::filesystem::is_regular_file(file, error)) return;
+    std::unique_ptr<QSoundEffect>& sound = sounds_[file];
+    if (!sound) {
+        sound = std::make_unique<QSoundEffect>();
+        sound->setSource(QUrl::fromLocalFile(QString::fromStdU16String(file.u16string())));
+    }
+    // Restarting cuts the same sound still playing, as a new sound does.
+    sound->stop();
+    sound->play();
+}
+
+bool QtPlatform::startProgram(const std::string& commandLine) {
+    QStringList words = QProcess::splitCommand(fromGameText(commandLine));
+    if (words.isEmpty()) return false;
+    const QString program = words.takeFirst();
+    // A program named without a full path would be looked for in whatever folder the
+    // game was started from.
+    if (!QFileInfo(program).isAbsolute()) return false;
+    return QProcess::startDetached(program, words);
+}
+
+bool QtPlatform::openUrl(const std::string& url) {
+    const QUrl address(fromGameText(url));
+    return address.isValid() && QDesktopServices::openUrl(address);
+}
+
+} // namespace quirn::qt

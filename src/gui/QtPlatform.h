@@ -1,0 +1,40 @@
+// The game's way out to the desktop: dialogs, the pop-up number menu, sounds, other
+// programs and web pages. Texts cross here between Windows-1252 and Qt.
+#pragma once
+
+#include "core/app/Platform.h"
+#include "core/app/WindowModel.h"
+
+#include <QPointer>
+#include <QSoundEffect>
+#include <QWidget>
+#include <map>
+#include <memory>
+
+namespace quirn::qt {
+
+class QtPlatform : public Platform {
+  public:
+    QtPlatform();
+    ~QtPlatform() override;
+
+    // The window dialogs belong to and whose model holds the pop-up menu's items.
+    void attach(QWidget* window, const WindowModel* model);
+
+    MessageAnswer messageBox(const std::string& text, const std::string& title,
+                             MessageButtons buttons) override;
+    std::string inputBox(const std::string& prompt, const std::string& title,
+                         const std::string& defaultText) override;
+    std::optional<std::string> popupMenu(const std::string& menuName) override;
+    void playSound(const std::filesystem::path& file) override;
+    bool startProgram(const std::string& commandLine) override;
+    bool openUrl(const std::string& url) override;
+
+  private:
+    QPointer<QWidget> window_;
+    const WindowModel* model_ = nullptr;
+    // Made on first use and kept: nothing is loaded at start-up.
+    std::map<std::filesystem::path, std::unique_ptr<QSoundEffect>> sounds_;
+};
+
+} // namespace quirn::qt

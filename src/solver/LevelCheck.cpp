@@ -1,0 +1,321 @@
+#include "solver/LevelCheck.h"
+
+#include "core/levels/LevelFile.h"
+
+#include <algorithm>
+#include <cctype>
+#include <fstream>
+
+namespace quirn::solver {
+namespace {
+
+bool isDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+
+std::string lower(std::string s) {
+    for (char& c : s) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return s;
+}
+
+std::string at(std::size_t pos) {
+    return " (at column " + std::to_string(pos + 1) + ")";
+}
+
+// Reads a decimal at pos without leading zeros; -1 when malformed.
+int readNumber(std::string_view s, std::size_t& pos, std::string& why) {
+    const std::size_t start = pos;
+    while (pos < s.size() && isDigit(s[pos])) ++pos;
+    if (pos == start) {
+        why = pos < s.size() ? std::string("unexpected '") + s[pos] + "'" : "missing number";
+        return -1;
+    }
+    if (pos - start > 1 && s[start] == '0') {
+        why = "leading zero";
+        return -1;
+    }
+    if (pos - start > 4) {
+        why = "number too long";
+        return -1;
+    }
+    return std::stoi(std::string(s.substr(start, pos - start)));
+}
+
+} // namespace
+
+std::string solutionLineProblem(std::string_view line, std::vector<int>* segments) {
+    std::size_t pos = 0;
+    int previous = -1;
+    while (pos < line.size()) {
+        const std::size_t start = pos;
+        std::string why;
+        const int value = readNumber(line, pos, why);
+        if (value < 0) return "line 1 not canonical: " + why + at(start);
+        if (value >= kSegmentCount)
+            return "line 1 not canonical: segment " + std::to_string(value) + " is not 0..186" +
+                   at(start);
+        if (value <= previous)
+            return "line 1 not canonical: " + std::to_string(value) + " not ascending" + at(start);
+        if (pos >= line.size() || line[pos] != ',')
+            return "line 1 not canonical: " + std::to_string(value) + " not followed by ','" +
+                   at(pos);
+        ++pos;
+        previous = value;
+        if (segments) segments->push_back(value);
+    }
+    return {};
+}
+
+std::string clueLineProblem(std::string_view line) {
+    if (line.empty() || line[0] != ',') return "line 2 not canonical: no leading ','";
+    std::size_t pos = 1;
+    int previous = -1;
+    while (pos < line.size()) {
+        const std::size_t start = pos;
+        std::string why;
+        const int square = readNumber(line, pos, why);
+        if (square < 0) return "line 2 not canonical: " + why + at(start);
+        if (square >= kSquareCount)
+            return "line 2 not canonical: square " + std::to_string(square) + " is not 0..83" +
+                   at(start);
+        if (square <= previous)
+            return "line 2 not canonical: square " + std::to_string(square) + " not ascending" +
+                   at(start);
+        if (pos >= line.size() || line[pos] != '-')
+            return "line 2 not canonical: square " + std::to_string(square) +
+                   " not followed by '-'" + at(pos);
+        ++pos;
+        if (pos >= line.size() || line[pos] < '0' || line[pos] > '3')
+            return "line 2 not canonical: clue of square " + std::to_string(square) +
+                   " is not one digit 0..3" + at(pos);
+        ++pos;
+        if (pos >= line.size() || line[pos] != ',')
+            return "line 2 not canonical: clue of square " + std::to_string(square) +
+                   " not followed by ','" + at(pos);
+        ++pos;
+        previous = square;
+    }
+    return {};
+}
+
+std::array<int8_t, kSquareCount> gameClues(std::string_view line,
+                                           std::vector<std::string>* problems) {
+    std::array<int8_t, kSquareCount> clues;
+    clues.fill(-1);
+    const auto text = parseClues(line);
+    for (int i = 0; i < kSquareCount; ++i) {
+        if (text[i].empty()) continue;
+        const char c = text[i][0];
+        if (text[i].size() == 1 && c >= '0' && c <= '3') {
+            clues[i] = static_cast<int8_t>(c - '0');
+        } else if (problems) {
+            std::string shown =
+                (static_cast<unsigned char>(c) >= 32 && static_cast<unsigned char>(c) < 127)
+                    ? std::string(1, c)
+                    : "byte " + std::to_string(static_cast<unsigned char>(c));
+            problems->push_back("the game reads square " + std::to_string(i) + "'s clue as '" +
+                                shown + "', not a digit 0..3");
+        }
+    }
+    return clues;
+}
+
+std::string loopProblem(const std::vector<int>& segments) {
+    if (segments.empty()) return "no loop: line 1 marks no segment";
+    const Grid& g = gridFor(SizeClass::Advanced);
+    const State s = stateFromSegments(g, segments);
+    for (int d = 0; d < g.dotCount; ++d) {
+        int on = 0;
+        for (int i = 0; i < g.dotEdgeCount[d]; ++i) on += s.edge[g.dotEdges[d][i]] == kOn;
+        if (on == 1 || on > 2)
+            return "not a single closed loop: dot (" + std::to_string(d / (g.cols + 1)) + "," +
+                   std::to_string(d % (g.cols + 1)) + ") has " + std::to_string(on) +
+                   (on == 1 ? " segment (a loose end)" : " segments");
+    }
+    if (!isSolution(Puzzle(SizeClass::Advanced), s))
+        return "not a single closed loop: the segments form more than one loop";
+    return {};
+}
+
+CheckReport checkLevel(std::string_view bytes, SizeClass size, int cap, long workLimit) {
+    CheckReport report;
+    auto& problems = report.problems;
+    if (bytes.size() > kMaxLevelFileBytes) {
+        problems.push_back("file too large (" + std::to_string(bytes.size()) + " bytes)");
+        return report;
+    }
+    if (bytes.empty()) {
+        problems.push_back("empty file");
+        return report;
+    }
+    const LevelLines lines = readLevelLines(bytes);
+    int present = 0;
+    for (const auto& l : lines.lines) present += l.has_value();
+    if (present < 4) problems.push_back("only " + std::to_string(present) + " of 4 lines");
+    // Every line end must be CR LF, and nothing may follow line 4.
+    {
+        int ends = 0;
+        std::size_t p = 0;
+        bool crlf = true;
+        while (p < bytes.size() && ends < 4) {
+            const std::size_t e = bytes.find_first_of("\r\n", p);
+            if (e == std::string_view::npos) {
+                crlf = false;
+                p = bytes.size();
+                break;
+            }
+            if (bytes[e] != '\r' || e + 1 >= bytes.size() || bytes[e + 1] != '\n') {
+                crlf = false;
+                p = e + 1;
+            } else {
+                p = e + 2;
+            }
+            ++ends;
+        }
+        if (!crlf && present == 4) problems.push_back("a line does not end with CR LF");
+        if (p < bytes.size()) problems.push_back("text after line 4");
+    }
+    if (lines.lines[3]) {
+        const std::string& message = *lines.lines[3];
+        if (message.empty()) problems.push_back("line 4 (success message) is empty");
+        for (char c : message)
+            if (static_cast<unsigned char>(c) < 32 || static_cast<unsigned char>(c) > 126) {
+                problems.push_back("line 4 has a character that is not plain ASCII");
+                break;
+            }
+    }
+
+    const Grid& g = gridFor(size);
+    std::vector<int> segments;
+    bool loopUsable = false;
+    if (lines.lines[0]) {
+        const std::string why = solutionLineProblem(*lines.lines[0], &segments);
+        if (!why.empty())
+            problems.push_back(why);
+        else {
+            std::vector<int> outside;
+            for (int seg : segments)
+                if (!segmentInBlock(seg, size)) outside.push_back(seg);
+            if (!outside.empty())
+                problems.push_back("segment(s) outside the " + std::string(keywordOf(size)) +
+                                   " block: " + formatSegmentList(outside));
+            const std::string loop = loopProblem(segments);
+            if (!loop.empty()) problems.push_back(loop);
+            loopUsable = loop.empty() && outside.empty();
+        }
+    } else {
+        problems.push_back("no line 1 (solution)");
+    }
+
+    if (!lines.lines[1]) {
+        problems.push_back("no line 2 (clues)");
+        return report;
+    }
+    const std::string& clueText = *lines.lines[1];
+    const std::string why = clueLineProblem(clueText);
+    if (!why.empty()) problems.push_back(why);
+    std::vector<std::string> clueProblems;
+    const std::array<int8_t, kSquareCount> clues = gameClues(clueText, &clueProblems);
+    problems.insert(problems.end(), clueProblems.begin(), clueProblems.end());
+    std::vector<int> clueOutside;
+    for (int i = 0; i < kSquareCount; ++i)
+        if (clues[i] >= 0 && !squareInBlock(i, size)) clueOutside.push_back(i);
+    if (!clueOutside.empty()) {
+        std::string list;
+        for (int i : clueOutside) {
+            if (!list.empty()) list += ',';
+            list += std::to_string(i);
+        }
+        problems.push_back("clue(s) outside the " + std::string(keywordOf(size)) +
+                           " block at square(s) " + list);
+    }
+    if (!clueProblems.empty() || !clueOutside.empty()) return report;
+
+    const Puzzle puzzle = puzzleFromSquares(size, clues);
+    if (loopUsable) {
+        const State loop = stateFromSegments(g, segments);
+        for (int c = 0; c < g.cellCount; ++c) {
+            if (puzzle.clue[c] < 0) continue;
+            int on = 0;
+            for (int e : g.cellEdges[c]) on += loop.edge[e] == kOn;
+            if (on != puzzle.clue[c])
+                problems.push_back("square " + std::to_string(g.cellSquare[c]) + ": clue " +
+                                   std::to_string(puzzle.clue[c]) + " but the loop uses " +
+                                   std::to_string(on) + " of its sides");
+        }
+    }
+    const SolveResult solved = countSolutions(puzzle, cap, cap, workLimit);
+    if (solved.aborted) {
+        // Never a false OK: say plainly that the work limit ran out.
+        report.undecided = true;
+        problems.push_back("could not decide uniqueness within " + std::to_string(workLimit) +
+                           " sweep states");
+        return report;
+    }
+    report.solutionCount = solved.count;
+    report.countCapped = solved.count >= cap;
+    if (solved.count == 0) {
+        problems.push_back("no loop fits the clues");
+    } else if (solved.count > 1) {
+        problems.push_back(std::string(report.countCapped ? "at least " : "") +
+                           std::to_string(solved.count) + " loops fit the clues");
+        for (const State& s : solved.solutions) {
+            const std::vector<int> other = onSegments(g, s);
+            if (!loopUsable || other != segments) {
+                report.otherSolution = formatSegmentList(other);
+                break;
+            }
+        }
+        problems.back() += "; another: " + report.otherSolution;
+    } else {
+        report.grade = logicGrade(puzzle); // unique: counted above
+        if (loopUsable && onSegments(g, solved.solutions[0]) != segments)
+            problems.push_back("the one loop fitting the clues is not line 1: " +
+                               formatSegmentList(onSegments(g, solved.solutions[0])));
+    }
+    return report;
+}
+
+std::optional<SizeClass> sizeClassFromPath(const std::filesystem::path& path) {
+    std::error_code ec;
+    std::filesystem::path full = std::filesystem::absolute(path, ec);
+    if (ec) full = path;
+    std::vector<std::string> parts;
+    for (const auto& part : full.lexically_normal()) parts.push_back(lower(part.string()));
+    std::optional<SizeClass> found;
+    for (std::size_t i = 0; i + 1 < parts.size(); ++i)
+        if (parts[i] == "puzzles")
+            if (auto size = sizeClassFromKeyword(parts[i + 1])) found = size;
+    return found;
+}
+
+std::optional<std::string> readLevelBytes(const std::filesystem::path& path, std::string& problem) {
+    std::error_code ec;
+    if (!std::filesystem::exists(path, ec)) {
+        problem = "no such file";
+        return std::nullopt;
+    }
+    if (std::filesystem::is_directory(path, ec)) {
+        problem = "is a folder, not a level file";
+        return std::nullopt;
+    }
+    std::ifstream in(path, std::ios::binary);
+    if (!in) {
+        problem = "cannot be read";
+        return std::nullopt;
+    }
+    std::string bytes(kMaxLevelFileBytes + 1, '\0');
+    in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    bytes.resize(static_cast<std::size_t>(in.gcount()));
+    if (in.bad()) {
+        problem = "cannot be read";
+        return std::nullopt;
+    }
+    if (bytes.size() > kMaxLevelFileBytes) {
+        problem = "file too large (over " + std::to_string(kMaxLevelFileBytes) + " bytes)";
+        return std::nullopt;
+    }
+    return bytes;
+}
+
+} // namespace quirn::solver
