@@ -9,94 +9,12 @@
 namespace quirn::solver {
 namespace {
 
-bool isDigit(char c) {
-    return c >= '0' && c <= '9';
-}
-
 std::string lower(std::string s) {
     for (char& c : s) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
     return s;
 }
 
-std::string at(std::size_t pos) {
-    return " (at column " + std::to_string(pos + 1) + ")";
-}
-
-// Reads a decimal at pos without leading zeros; -1 when malformed.
-int readNumber(std::string_view s, std::size_t& pos, std::string& why) {
-    const std::size_t start = pos;
-    while (pos < s.size() && isDigit(s[pos])) ++pos;
-    if (pos == start) {
-        why = pos < s.size() ? std::string("unexpected '") + s[pos] + "'" : "missing number";
-        return -1;
-    }
-    if (pos - start > 1 && s[start] == '0') {
-        why = "leading zero";
-        return -1;
-    }
-    if (pos - start > 4) {
-        why = "number too long";
-        return -1;
-    }
-    return std::stoi(std::string(s.substr(start, pos - start)));
-}
-
 } // namespace
-
-std::string solutionLineProblem(std::string_view line, std::vector<int>* segments) {
-    std::size_t pos = 0;
-    int previous = -1;
-    while (pos < line.size()) {
-        const std::size_t start = pos;
-        std::string why;
-        const int value = readNumber(line, pos, why);
-        if (value < 0) return "line 1 not canonical: " + why + at(start);
-        if (value >= kSegmentCount)
-            return "line 1 not canonical: segment " + std::to_string(value) + " is not 0..186" +
-                   at(start);
-        if (value <= previous)
-            return "line 1 not canonical: " + std::to_string(value) + " not ascending" + at(start);
-        if (pos >= line.size() || line[pos] != ',')
-            return "line 1 not canonical: " + std::to_string(value) + " not followed by ','" +
-                   at(pos);
-        ++pos;
-        previous = value;
-        if (segments) segments->push_back(value);
-    }
-    return {};
-}
-
-std::string clueLineProblem(std::string_view line) {
-    if (line.empty() || line[0] != ',') return "line 2 not canonical: no leading ','";
-    std::size_t pos = 1;
-    int previous = -1;
-    while (pos < line.size()) {
-        const std::size_t start = pos;
-        std::string why;
-        const int square = readNumber(line, pos, why);
-        if (square < 0) return "line 2 not canonical: " + why + at(start);
-        if (square >= kSquareCount)
-            return "line 2 not canonical: square " + std::to_string(square) + " is not 0..83" +
-                   at(start);
-        if (square <= previous)
-            return "line 2 not canonical: square " + std::to_string(square) + " not ascending" +
-                   at(start);
-        if (pos >= line.size() || line[pos] != '-')
-            return "line 2 not canonical: square " + std::to_string(square) +
-                   " not followed by '-'" + at(pos);
-        ++pos;
-        if (pos >= line.size() || line[pos] < '0' || line[pos] > '3')
-            return "line 2 not canonical: clue of square " + std::to_string(square) +
-                   " is not one digit 0..3" + at(pos);
-        ++pos;
-        if (pos >= line.size() || line[pos] != ',')
-            return "line 2 not canonical: clue of square " + std::to_string(square) +
-                   " not followed by ','" + at(pos);
-        ++pos;
-        previous = square;
-    }
-    return {};
-}
 
 std::array<int8_t, kSquareCount> gameClues(std::string_view line,
                                            std::vector<std::string>* problems) {

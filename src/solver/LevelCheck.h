@@ -1,6 +1,7 @@
 // What `quirn-levels check` and `solve` judge about one level file.
 #pragma once
 
+#include "core/levels/LevelFile.h"
 #include "solver/Solver.h"
 
 #include <cstdint>
@@ -25,11 +26,6 @@ struct CheckReport {
     bool ok() const { return problems.empty(); }
 };
 
-// Line 1 in canonical form: ascending indexes 0..186, decimal without leading zeros,
-// each followed by ",". Empty on success, else what is wrong.
-std::string solutionLineProblem(std::string_view line, std::vector<int>* segments = nullptr);
-// Line 2 in canonical form: ",", then "i-d," per clue, ascending squares 0..83, d 0..3.
-std::string clueLineProblem(std::string_view line);
 // Clues of line 2 as the game reads them (parseClues); problems for any clue that is not
 // a digit 0..3.
 std::array<int8_t, kSquareCount> gameClues(std::string_view line,

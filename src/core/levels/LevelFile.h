@@ -42,4 +42,11 @@ std::optional<int> segmentIndexOf(std::string_view item);
 // Commas before the last character, plus one; 0 for the empty text; at most 32767.
 int countSolutionSegments(std::string_view solutionText);
 
+// The canonical lines `quirn-levels check` asks for, as the editor writes them.
+// Line 1 in canonical form: ascending indexes 0..186, decimal without leading zeros,
+// each followed by ",". Empty on success, else what is wrong.
+std::string solutionLineProblem(std::string_view line, std::vector<int>* segments = nullptr);
+// Line 2 in canonical form: ",", then "i-d," per clue, ascending squares 0..83, d 0..3.
+std::string clueLineProblem(std::string_view line);
+
 } // namespace quirn
