@@ -45,10 +45,10 @@ void paintSquares(QPainter& painter, const WindowModel& model, const QPalette& p
     }
 }
 
-void paintSegments(QPainter& painter, const WindowModel& model, const QPalette& palette) {
-    // The lattice frame follows the theme's clue colour, which was picked to stand out
-    // from the theme's picture.
-    const QColor themeText = colourOf(model.squares[0].textColour, palette);
+// The lattice frame follows the theme's clue colour, which was picked to stand out from
+// the theme's picture.
+void paintSegments(QPainter& painter, const WindowModel& model, const QColor& themeText,
+                   const QPalette& palette) {
     const auto& order = segmentsFrontToBack();
     for (auto it = order.rbegin(); it != order.rend(); ++it) {
         const Segment& segment = model.segments[*it];
@@ -82,7 +82,8 @@ SegmentLook segmentLook(const Segment& segment, const QColor& themeText, const Q
     return look;
 }
 
-void paintBoard(QPainter& painter, const WindowModel& model, PictureCache& pictures) {
+void paintBoard(QPainter& painter, const Form1& form, PictureCache& pictures) {
+    const WindowModel& model = form.model;
     const QPalette palette = QApplication::palette();
     // Image1 lies behind everything, then the labels in front of it, back to front.
     for (int i = kControlCount - 1; i >= static_cast<int>(kFirstBehindBoard); --i) {
@@ -95,7 +96,8 @@ void paintBoard(QPainter& painter, const WindowModel& model, PictureCache& pictu
             paintLabel(painter, control, palette);
     }
     paintSquares(painter, model, palette);
-    paintSegments(painter, model, palette);
+    paintSegments(painter, model, colourOf(colourFromText(form.state.textColour), palette),
+                  palette);
 }
 
 } // namespace quirn::qt

@@ -2,7 +2,7 @@
 // labels behind the board, the clue squares and the shown segments.
 #pragma once
 
-#include "core/app/WindowModel.h"
+#include "core/app/Form1.h"
 #include "gui/PictureCache.h"
 
 #include <QPainter>
@@ -11,7 +11,7 @@ namespace quirn::qt {
 
 inline const QString kBoardResource = QStringLiteral(":/art/board.png");
 
-void paintBoard(QPainter& painter, const WindowModel& model, PictureCache& pictures);
+void paintBoard(QPainter& painter, const Form1& form, PictureCache& pictures);
 
 // The colours one segment is drawn with; fill or frame may be absent (transparent).
 struct SegmentLook {

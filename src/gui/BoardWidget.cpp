@@ -9,9 +9,9 @@
 
 namespace quirn::qt {
 
-BoardWidget::BoardWidget(const WindowModel& model, PictureCache& pictures, Dispatch dispatch,
+BoardWidget::BoardWidget(const Form1& form, PictureCache& pictures, Dispatch dispatch,
                          QWidget* parent)
-    : QWidget(parent), model_(model), pictures_(pictures), dispatch_(std::move(dispatch)) {
+    : QWidget(parent), form_(form), pictures_(pictures), dispatch_(std::move(dispatch)) {
     // Everything is painted over in each frame; skip Qt's own background fill.
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
@@ -32,7 +32,7 @@ int BoardWidget::buttonNumber(Qt::MouseButton button) {
 void BoardWidget::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.fillRect(rect(), kPictureFallback);
-    paintBoard(painter, model_, pictures_);
+    paintBoard(painter, form_, pictures_);
 }
 
 void BoardWidget::mousePressEvent(QMouseEvent* event) {

@@ -2,7 +2,7 @@
 // the status label, the clues and the segments. Presses go to the core's hit test.
 #pragma once
 
-#include "core/app/WindowModel.h"
+#include "core/app/Form1.h"
 #include "gui/Dispatch.h"
 #include "gui/PictureCache.h"
 
@@ -12,8 +12,7 @@ namespace quirn::qt {
 
 class BoardWidget : public QWidget {
   public:
-    BoardWidget(const WindowModel& model, PictureCache& pictures, Dispatch dispatch,
-                QWidget* parent);
+    BoardWidget(const Form1& form, PictureCache& pictures, Dispatch dispatch, QWidget* parent);
 
     // Qt button to the button number the handlers take: 1 left, 2 right, 4 middle.
     static int buttonNumber(Qt::MouseButton button);
@@ -23,7 +22,7 @@ class BoardWidget : public QWidget {
     void mousePressEvent(QMouseEvent* event) override;
 
   private:
-    const WindowModel& model_;
+    const Form1& form_;
     PictureCache& pictures_;
     Dispatch dispatch_;
 };

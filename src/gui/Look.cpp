@@ -13,7 +13,7 @@ namespace {
 // The window's controls were designed in this face and size.
 const Font kDesignFont{"MS Sans Serif", 8.25, false};
 
-// System colour indexes of the platform the window was designed on.
+// The system colours the window model names (0x80000000 + index), as palette roles.
 constexpr std::array<std::pair<std::uint32_t, QPalette::ColorRole>, 10> kSystemRoles = {{
     {0x04, QPalette::Window},
     {0x05, QPalette::Base},

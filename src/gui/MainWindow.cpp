@@ -18,9 +18,6 @@ const QString kIconResource = QStringLiteral(":/art/icon.png");
 
 MainWindow::MainWindow(ProgramFolder folder, Platform& platform, QWidget* parent)
     : QMainWindow(parent), form_(std::move(folder), platform), pictures_(form_.folder()) {
-    // Start-up runs before the window is placed on the screen, so its Top is still 0;
-    // this keeps the start screen inside the window on any screen.
-    form_.model.top = 0;
     form_.Form_Load();
 
     const Dispatch dispatch = [this](const std::function<void(Form1&)>& event) {
@@ -28,7 +25,7 @@ MainWindow::MainWindow(ProgramFolder folder, Platform& platform, QWidget* parent
     };
     client_ = new QWidget(this);
     setCentralWidget(client_);
-    board_ = new BoardWidget(form_.model, pictures_, dispatch, client_);
+    board_ = new BoardWidget(form_, pictures_, dispatch, client_);
     board_->lower();
     controls_.build(client_, form_.model, dispatch);
     menus_.build(menuBar(), form_.model, dispatch);

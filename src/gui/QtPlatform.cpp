@@ -50,12 +50,11 @@ std::string QtPlatform::inputBox(const std::string& prompt, const std::string& t
     return toGameText(dialog.textValue());
 }
 
-std::optional<std::string> QtPlatform::popupMenu(const std::string& menuName) {
-    const std::optional<MenuId> root = menuByName(menuName);
-    if (!model_ || !root) return std::nullopt;
+std::optional<MenuId> QtPlatform::popupMenu(MenuId root) {
+    if (!model_) return std::nullopt;
     QMenu menu(window_);
     std::map<QAction*, MenuId> chosen;
-    for (MenuId id : menuChildren(*root)) {
+    for (MenuId id : menuChildren(root)) {
         const MenuItem& item = (*model_)[id];
         QAction* action = menu.addAction(fromGameText(item.caption));
         action->setEnabled(item.enabled);
@@ -66,7 +65,7 @@ std::optional<std::string> QtPlatform::popupMenu(const std::string& menuName) {
     QAction* picked = menu.exec(QCursor::pos());
     const auto found = chosen.find(picked);
     if (found == chosen.end()) return std::nullopt;
-    return std::string(quirn::menuName(found->second));
+    return found->second;
 }
 
 void QtPlatform::playSound(const std::filesystem::path& file) {
@@ -90,6 +89,11 @@ bool QtPlatform::startProgram(const std::string& commandLine) {
     // game was started from.
     if (!QFileInfo(program).isAbsolute()) return false;
     return QProcess::startDetached(program, words);
+}
+
+// Start-up runs before the window is first shown, when it still stands at Top 0.
+std::optional<double> QtPlatform::windowTop() const {
+    return window_ ? window_->y() * kTwipsPerPixel : 0.0;
 }
 
 bool QtPlatform::openUrl(const std::string& url) {

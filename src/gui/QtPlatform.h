@@ -25,10 +25,11 @@ class QtPlatform : public Platform {
                              MessageButtons buttons) override;
     std::string inputBox(const std::string& prompt, const std::string& title,
                          const std::string& defaultText) override;
-    std::optional<std::string> popupMenu(const std::string& menuName) override;
+    std::optional<MenuId> popupMenu(MenuId menu) override;
     void playSound(const std::filesystem::path& file) override;
     bool startProgram(const std::string& commandLine) override;
     bool openUrl(const std::string& url) override;
+    std::optional<double> windowTop() const override;
 
   private:
     QPointer<QWidget> window_;

@@ -15,10 +15,6 @@ std::string_view trimmed(std::string_view text) {
     return text;
 }
 
-bool inRange(int index, std::size_t size) {
-    return index >= 0 && static_cast<std::size_t>(index) < size;
-}
-
 } // namespace
 
 Interpreter::Interpreter(ProgramFolder folder, LineSink sink)
@@ -39,11 +35,13 @@ void Interpreter::execute(const Command& command, const std::string& written) {
         queueAnswer(command);
         return;
     }
-    std::optional<std::string> why = refusal(command);
-    if (!why && !deliver(command)) why = "refused by the window";
-    if (why)
-        platform_.emit(
-            JsonObject().text("event", "refused").text("command", written).text("why", *why).str());
+    const std::string_view why = deliver(command);
+    if (!why.empty())
+        platform_.emit(JsonObject()
+                           .text("event", "refused")
+                           .text("command", written)
+                           .text("why", std::string(why))
+                           .str());
 }
 
 void Interpreter::queueAnswer(const Command& command) {
@@ -61,7 +59,7 @@ void Interpreter::queueAnswer(const Command& command) {
         platform_.queueYesNo(false);
         break;
     case AnswerKind::Popup:
-        platform_.queuePopup(std::string(menuName(*command.menu)));
+        platform_.queuePopup(*command.menu);
         break;
     case AnswerKind::PopupNone:
         platform_.queuePopup(std::nullopt);
@@ -77,89 +75,41 @@ std::optional<int> Interpreter::fileIndex(const std::string& utf8Name) const {
     return std::nullopt;
 }
 
-std::optional<std::string> Interpreter::refusal(const Command& c) const {
+// The window's own refusal, or the driver's where the window never sees the command.
+std::string_view Interpreter::deliver(const Command& c) {
     if (c.verb == Verb::Start) {
         if (form_) return "already started";
-        return std::nullopt;
-    }
-    if (!form_) return "not started";
-    const WindowModel& model = form_->model;
-    const auto controlRefusal = [&model](ControlId id) -> std::optional<std::string> {
-        if (!model.showing(id)) return "hidden";
-        if (!model[id].enabled) return "disabled";
-        return std::nullopt;
-    };
-    switch (c.verb) {
-    case Verb::Press:
-        if (!inRange(c.index, model.segments.size())) return "no such segment";
-        if (!model.segments[c.index].shown) return "hidden";
-        return std::nullopt;
-    case Verb::PressAt: {
-        const std::optional<HitTarget> hit = hitTest(model, c.x, c.y);
-        if (!hit) return "nothing there";
-        // Only the left button clicks a control, and a disabled one takes no click.
-        if (hit->kind == HitTarget::Kind::Control && c.button == 1 && !model[hit->control].enabled)
-            return "disabled";
-        return std::nullopt;
-    }
-    case Verb::Cell:
-        if (!inRange(c.index, model.squares.size())) return "no such square";
-        return std::nullopt;
-    case Verb::Click:
-        if (c.control) return controlRefusal(*c.control);
-        for (std::optional<MenuId> at = c.menu; at; at = model[*at].parent)
-            if (!model[*at].enabled) return "disabled";
-        // Items of the menu that only pops up can't be reached from the menu bar.
-        if (!model.menuUsable(*c.menu)) return "hidden";
-        return std::nullopt;
-    case Verb::Combo:
-    case Verb::Select: {
-        const ControlId id = c.verb == Verb::Combo ? ControlId::Combo1 : ControlId::List1;
-        if (auto why = controlRefusal(id)) return why;
-        if (!inRange(c.index, model[id].items.size())) return "no such entry";
-        return std::nullopt;
-    }
-    case Verb::File:
-        if (auto why = controlRefusal(ControlId::File1)) return why;
-        if (!fileIndex(c.text)) return "no such file";
-        return std::nullopt;
-    case Verb::Type:
-        if (model[*c.control].kind != ControlKind::TextBox) return "not a text box";
-        return controlRefusal(*c.control);
-    default:
-        return std::nullopt;
-    }
-}
-
-bool Interpreter::deliver(const Command& c) {
-    if (c.verb == Verb::Start) {
         form_.emplace(folder_, platform_);
         form_->Form_Load();
-        return true;
+        return {};
     }
+    if (!form_) return "not started";
     Form1& form = *form_;
     switch (c.verb) {
     case Verb::Press:
-        return form.pressSegment(c.index, c.button);
+        return form.pressSegment(c.index, c.button).refusal;
     case Verb::PressAt:
-        return form.pressAt(c.x, c.y, c.button);
+        return form.pressAt(c.x, c.y, c.button).refusal;
     case Verb::Cell:
-        return form.clickSquare(c.index);
+        return form.clickSquare(c.index).refusal;
     case Verb::Click:
-        return c.menu ? form.clickMenu(*c.menu) : form.clickControl(*c.control);
+        return (c.menu ? form.clickMenu(*c.menu) : form.clickControl(*c.control)).refusal;
     case Verb::Combo:
-        return form.chooseComboEntry(c.index);
-    case Verb::File:
-        return form.chooseFile(*fileIndex(c.text));
+        return form.chooseComboEntry(c.index).refusal;
+    case Verb::File: {
+        const std::optional<int> index = fileIndex(c.text);
+        const std::string_view why = form.chooseFile(index.value_or(-1)).refusal;
+        return why == "no such entry" ? "no such file" : why;
+    }
     case Verb::Select:
-        return form.selectListEntry(c.index);
+        return form.selectListEntry(c.index).refusal;
     case Verb::Type:
-        return form.setText(*c.control, utf8ToCp1252(c.text));
+        return form.setText(*c.control, utf8ToCp1252(c.text)).refusal;
     case Verb::State:
         platform_.emit(stateJson(form));
-        return true;
+        return {};
     default:
-        return true;
+        return {};
     }
 }
 

@@ -24,10 +24,8 @@ class Interpreter {
 
   private:
     void execute(const Command& command, const std::string& written);
-    // Why the window would not take the command, or nothing when it does.
-    std::optional<std::string> refusal(const Command& command) const;
-    // Hands the command to the window; false when the window refused it after all.
-    bool deliver(const Command& command);
+    // Hands the command to the window; why it was turned away, empty when taken.
+    std::string_view deliver(const Command& command);
     void queueAnswer(const Command& command);
     std::optional<int> fileIndex(const std::string& utf8Name) const;
 

@@ -24,7 +24,7 @@ void ScriptPlatform::queueInput(std::optional<std::string> text) {
 void ScriptPlatform::queueYesNo(bool yes) {
     yesNos_.push_back(yes);
 }
-void ScriptPlatform::queuePopup(std::optional<std::string> item) {
+void ScriptPlatform::queuePopup(std::optional<MenuId> item) {
     popups_.push_back(std::move(item));
 }
 
@@ -75,12 +75,12 @@ std::string ScriptPlatform::inputBox(const std::string& prompt, const std::strin
     return answer.value_or("");
 }
 
-std::optional<std::string> ScriptPlatform::popupMenu(const std::string& menuName) {
-    const std::optional<std::string> answer = takeFront(popups_).value_or(std::nullopt);
+std::optional<MenuId> ScriptPlatform::popupMenu(MenuId menu) {
+    const std::optional<MenuId> answer = takeFront(popups_).value_or(std::nullopt);
     JsonObject event;
-    event.text("event", "popup").text("menu", cp1252ToUtf8(menuName));
+    event.text("event", "popup").text("menu", std::string(menuName(menu)));
     if (answer)
-        event.text("answer", *answer);
+        event.text("answer", std::string(menuName(*answer)));
     else
         event.null("answer");
     emit(event.str());

@@ -24,16 +24,18 @@ class ScriptPlatform : public Platform {
     // the core's single-byte texts; nullopt cancels an input box or closes a pop-up.
     void queueInput(std::optional<std::string> text);
     void queueYesNo(bool yes);
-    void queuePopup(std::optional<std::string> item);
+    void queuePopup(std::optional<MenuId> item);
 
     MessageAnswer messageBox(const std::string& text, const std::string& title,
                              MessageButtons buttons) override;
     std::string inputBox(const std::string& prompt, const std::string& title,
                          const std::string& defaultText) override;
-    std::optional<std::string> popupMenu(const std::string& menuName) override;
+    std::optional<MenuId> popupMenu(MenuId menu) override;
     void playSound(const std::filesystem::path& file) override;
     bool startProgram(const std::string& commandLine) override;
     bool openUrl(const std::string& url) override;
+    // No screen: the window counts as centred on one of 1920 x 1080 pixels.
+    std::optional<double> windowTop() const override { return std::nullopt; }
 
     void emit(const std::string& line) const { sink_(line); }
 
@@ -45,7 +47,7 @@ class ScriptPlatform : public Platform {
     LineSink sink_;
     std::deque<std::optional<std::string>> inputs_;
     std::deque<bool> yesNos_;
-    std::deque<std::optional<std::string>> popups_;
+    std::deque<std::optional<MenuId>> popups_;
 };
 
 } // namespace quirn::script

@@ -1,20 +1,14 @@
 #include "solver/LevelCheck.h"
 
 #include "core/levels/LevelFile.h"
+#include "core/text/LetterCase.h"
 
 #include <algorithm>
 #include <cctype>
 #include <fstream>
 
 namespace quirn::solver {
-namespace {
-
-std::string lower(std::string s) {
-    for (char& c : s) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    return s;
-}
-
-} // namespace
+namespace {} // namespace
 
 std::array<int8_t, kSquareCount> gameClues(std::string_view line,
                                            std::vector<std::string>* problems) {
@@ -58,7 +52,7 @@ std::string loopProblem(const std::vector<int>& segments) {
 CheckReport checkLevel(std::string_view bytes, SizeClass size, int cap, long workLimit) {
     CheckReport report;
     auto& problems = report.problems;
-    if (bytes.size() > kMaxLevelFileBytes) {
+    if (bytes.size() > kLevelFileLimit) {
         problems.push_back("file too large (" + std::to_string(bytes.size()) + " bytes)");
         return report;
     }
@@ -199,7 +193,7 @@ std::optional<SizeClass> sizeClassFromPath(const std::filesystem::path& path) {
     std::filesystem::path full = std::filesystem::absolute(path, ec);
     if (ec) full = path;
     std::vector<std::string> parts;
-    for (const auto& part : full.lexically_normal()) parts.push_back(lower(part.string()));
+    for (const auto& part : full.lexically_normal()) parts.push_back(lowerCase(part.string()));
     std::optional<SizeClass> found;
     for (std::size_t i = 0; i + 1 < parts.size(); ++i)
         if (parts[i] == "puzzles")
@@ -222,15 +216,15 @@ std::optional<std::string> readLevelBytes(const std::filesystem::path& path, std
         problem = "cannot be read";
         return std::nullopt;
     }
-    std::string bytes(kMaxLevelFileBytes + 1, '\0');
+    std::string bytes(kLevelFileLimit + 1, '\0');
     in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
     bytes.resize(static_cast<std::size_t>(in.gcount()));
     if (in.bad()) {
         problem = "cannot be read";
         return std::nullopt;
     }
-    if (bytes.size() > kMaxLevelFileBytes) {
-        problem = "file too large (over " + std::to_string(kMaxLevelFileBytes) + " bytes)";
+    if (bytes.size() > kLevelFileLimit) {
+        problem = "file too large (over " + std::to_string(kLevelFileLimit) + " bytes)";
         return std::nullopt;
     }
     return bytes;

@@ -13,7 +13,6 @@
 
 namespace quirn::solver {
 
-inline constexpr std::size_t kMaxLevelFileBytes = 64 * 1024;
 inline constexpr int kDefaultSolutionCap = 10;
 
 struct CheckReport {
@@ -41,7 +40,7 @@ CheckReport checkLevel(std::string_view bytes, SizeClass size, int cap = kDefaul
 // The size class named by a "puzzles/<class>/" folder in the path, case-insensitively.
 std::optional<SizeClass> sizeClassFromPath(const std::filesystem::path& path);
 
-// Reads at most kMaxLevelFileBytes + 1 bytes; nullopt with a reason when unreadable.
+// Reads at most kLevelFileLimit + 1 bytes; nullopt with a reason when unreadable.
 std::optional<std::string> readLevelBytes(const std::filesystem::path& path, std::string& problem);
 
 } // namespace quirn::solver

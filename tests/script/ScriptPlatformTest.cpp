@@ -52,9 +52,9 @@ TEST(ScriptPlatform, InputBoxTakesQueuedTextOrCancels) {
 
 TEST(ScriptPlatform, PopupGivesQueuedItemOrNone) {
     Recorder r;
-    r.platform.queuePopup(std::string("m3"));
-    EXPECT_EQ(r.platform.popupMenu("mnnum"), std::optional<std::string>("m3"));
-    EXPECT_EQ(r.platform.popupMenu("mnnum"), std::nullopt);
+    r.platform.queuePopup(MenuId::m3);
+    EXPECT_EQ(r.platform.popupMenu(MenuId::mnnum), MenuId::m3);
+    EXPECT_EQ(r.platform.popupMenu(MenuId::mnnum), std::nullopt);
     EXPECT_EQ(r.lines,
               (std::vector<std::string>{R"({"event":"popup","menu":"mnnum","answer":"m3"})",
                                         R"({"event":"popup","menu":"mnnum","answer":null})"}));

@@ -172,8 +172,8 @@ TEST(Check, SeveralLoopsAreCountedWithAnother) {
 
 TEST(Check, FileShapeProblems) {
     EXPECT_TRUE(mentions(checkLevel("", SizeClass::Quick), "empty file"));
-    EXPECT_TRUE(mentions(checkLevel(std::string(kMaxLevelFileBytes + 1, 'x'), SizeClass::Quick),
-                         "too large"));
+    EXPECT_TRUE(
+        mentions(checkLevel(std::string(kLevelFileLimit + 1, 'x'), SizeClass::Quick), "too large"));
     EXPECT_TRUE(mentions(
         checkLevel(kCornerLoop + "\n" + cornerClues() + "\n\nHi\n", SizeClass::Quick), "CR LF"));
     EXPECT_TRUE(mentions(checkLevel(kCornerLoop + "\r\n", SizeClass::Quick), "only 1 of 4 lines"));

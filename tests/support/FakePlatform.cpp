@@ -21,7 +21,7 @@ std::string FakePlatform::inputBox(const std::string& prompt, const std::string&
     return answer;
 }
 
-std::optional<std::string> FakePlatform::popupMenu(const std::string&) {
+std::optional<MenuId> FakePlatform::popupMenu(MenuId) {
     if (popupAnswers.empty()) return std::nullopt;
     auto answer = popupAnswers.front();
     popupAnswers.pop_front();

@@ -3,6 +3,7 @@
 //   quirn-levels solve [--size CLASS] FILE
 //   quirn-levels generate --size CLASS --count N --seed S --out DIR [--from K] [--grade G]
 #include "core/levels/LevelFile.h"
+#include "core/text/LetterCase.h"
 #include "solver/Generator.h"
 #include "solver/LevelCheck.h"
 
@@ -31,9 +32,8 @@ int usage() {
     return 2;
 }
 
-std::optional<SizeClass> parseSize(std::string text) {
-    for (char& c : text) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    return sizeClassFromKeyword(text);
+std::optional<SizeClass> parseSize(const std::string& text) {
+    return sizeClassFromKeyword(lowerCase(text));
 }
 
 template <typename T> std::optional<T> parseNumber(const std::string& text) {

@@ -1,5 +1,6 @@
 #include "core/app/ConfigFile.h"
 
+#include "core/text/LetterCase.h"
 #include "core/text/Numbers.h"
 #include "core/text/TextLines.h"
 
@@ -16,21 +17,13 @@ std::string_view trimBlanks(std::string_view text) {
     return text;
 }
 
-bool equalsIgnoringCase(std::string_view a, std::string_view b) {
-    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-               return std::tolower(static_cast<unsigned char>(x)) ==
-                      std::tolower(static_cast<unsigned char>(y));
-           });
-}
-
 } // namespace
 
 std::optional<bool> parseBoolean(std::string_view text) {
     text = trimBlanks(text);
     if (equalsIgnoringCase(text, "true")) return true;
     if (equalsIgnoringCase(text, "false")) return false;
-    if (text.size() > 64) return std::nullopt;
-    const std::optional<double> value = parseDecimal(text);
+    const std::optional<double> value = readNumber(text);
     if (!value) return std::nullopt;
     return *value != 0;
 }

@@ -11,8 +11,16 @@
 #include <cstddef>
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 namespace quirn {
+
+// What became of an input: taken, or turned away with the reason ("hidden", "disabled",
+// "no such segment", ...).
+struct InputResult {
+    std::string_view refusal; // empty when taken
+    bool taken() const { return refusal.empty(); }
+};
 
 class Form1 {
   public:
@@ -23,18 +31,19 @@ class Form1 {
 
     const ProgramFolder& folder() const { return folder_; }
 
-    // ---- Input as the window lets it through; false when refused (hidden, disabled).
-    bool pressSegment(int index, int button);
-    bool clickSquare(int index);
-    bool clickControl(ControlId id);
-    bool clickMenu(MenuId id);
-    bool chooseComboEntry(int index);
-    bool chooseFile(int index);
-    bool selectListEntry(int index);
-    bool setText(ControlId id, const std::string& text);
+    // ---- Input as the window lets it through: the one place that decides whether a
+    // control, menu item or segment takes input. Each says why it turned one away.
+    InputResult pressSegment(int index, int button);
+    InputResult clickSquare(int index);
+    InputResult clickControl(ControlId id);
+    InputResult clickMenu(MenuId id);
+    InputResult chooseComboEntry(int index);
+    InputResult chooseFile(int index);
+    InputResult selectListEntry(int index);
+    InputResult setText(ControlId id, const std::string& text);
     // A press at client position (x, y) in twips with a mouse button, routed to the
     // front-most showing element.
-    bool pressAt(double x, double y, int button);
+    InputResult pressAt(double x, double y, int button);
 
     // ---- Start-up (app/)
     void Form_Load();
@@ -120,19 +129,23 @@ class Form1 {
     // Paths below the program folder.
     std::string levelFolder() const;               // puzzles/<sizeClass>/
     std::string seriesLevelFile(int number) const; // puzzles/<sizeClass>/game<N>.puz
+    std::string progressFile() const;              // puzzles/<sizeClass>/level.dat
+    std::string skippedFile() const;               // puzzles/<sizeClass>/skipped.dat
     void playSound(const std::string& file);       // "/setup/1.wav"
     void message(const std::string& text);         // OK box titled "Quirn"
 
-    // The window's Top on the screen, in twips.
-    double windowTop() const;
-
-    // Level, settings and progress files are small; anything larger is not ours.
+    // Settings and progress files are small; anything larger is not ours.
     static constexpr std::size_t kSmallFileLimit = 1 << 20;
     // A skipped list of this size holds about a million entries.
     static constexpr std::size_t kListFileLimit = 16 << 20;
 
   private:
     void loadThemePicture();
+    void runMenuCommand(MenuId id);
+    // The window's Top on the screen, in twips.
+    double windowTop() const;
+    void placeStartScreen(double top);
+    void showStartScreenAtStartUp();
     void setSizeChecks();
     void emptyBoard(bool keepOutlines);
     void readGameNumber();
@@ -142,7 +155,6 @@ class Form1 {
     void showHelpFile(const std::string& file);
     int revealSolution(bool (*passes)(const std::string&), int limit);
     void raiseHintFactor();
-    std::string skippedFile() const;
     void refreshFileList();
     void showEditorControls();
     // "Save As #:", its number box and "Clear All".

@@ -1,125 +1,17 @@
 #include "core/app/WindowModel.h"
 
+#include "core/app/WindowDesign.h"
+
 #include <algorithm>
 
 namespace quirn {
 namespace {
-
-constexpr std::array<std::string_view, kControlCount> kControlNames = {
-    "Picture2", "List1",  "Command6", "Command7", "Command8", "Label8",   "Picture1",
-    "Command4", "Label6", "Image2",   "Command3", "Command2", "Command5", "Picture3",
-    "Combo1",   "File1",  "Command9", "Text5",    "Text3",    "Command1", "Text2",
-    "Text1",    "Text6",  "Label5",   "Label4",   "Label3",   "Label2",   "Image1"};
-
-constexpr std::array<std::string_view, kMenuCount> kMenuNames = {
-    "mnnum",   "m0",     "m1",      "m2",      "m3",      "m4",      "mclear", "mplay",
-    "mnquick", "mnnorm", "mnuhard", "mnadv",   "mnopen",  "mrest",   "mtools", "mhints",
-    "mh1",     "mh2",    "mnres",   "mskip",   "mnedit",  "mcreate", "mopt",   "mncols",
-    "mdef",    "mnalt",  "mnuwas",  "mnugrey", "mnsound", "mshows",  "mnhelp", "mnstart",
-    "mrules",  "mnat",   "mnread",  "msolweb", "mfor",    "mweb",    "mVer"};
 
 const Font kSansBold975{"MS Sans Serif", 9.75, true};
 const Font kSansBold825{"MS Sans Serif", 8.25, true};
 constexpr std::uint32_t kBlack = 0x000000;
 constexpr std::uint32_t kWhite = 0xFFFFFF;
 constexpr std::uint32_t kLightYellow = 0x80FFFF;
-
-struct ControlDesign {
-    ControlId id;
-    ControlKind kind;
-    std::optional<ControlId> parent;
-    double left, top, width, height;
-    std::string_view caption;
-    bool visible;
-};
-
-// Design positions and captions of the main window.
-constexpr ControlDesign kDesign[] = {
-    {ControlId::Picture2, ControlKind::Panel, {}, -30, -30, 12645, 8505, "", false},
-    {ControlId::List1, ControlKind::ListBox, ControlId::Picture2, 120, 240, 3705, 5820, "", true},
-    {ControlId::Command6, ControlKind::Button, ControlId::Picture2, 3930, 4770, 1695, 375, "Remove",
-     true},
-    {ControlId::Command7, ControlKind::Button, ControlId::Picture2, 3930, 5250, 1695, 375,
-     "Play Level", true},
-    {ControlId::Command8, ControlKind::Button, ControlId::Picture2, 3930, 5730, 1695, 375, "Okay",
-     true},
-    {ControlId::Label8, ControlKind::Label, ControlId::Picture2, 180, 6390, 4275, 375, "", true},
-    {ControlId::Picture1, ControlKind::Panel, {}, -1590, 8310, 3825, 5055, "", false},
-    {ControlId::Command4, ControlKind::Button, ControlId::Picture1, 2880, 4560, 735, 375, "OK",
-     true},
-    {ControlId::Label6, ControlKind::Label, ControlId::Picture1, 240, 4080, 3135, 735,
-     "Construct a complete loop using the clues showing how many sides of each square are used.",
-     true},
-    {ControlId::Image2, ControlKind::Picture, ControlId::Picture1, -30, 0, 3825, 5055, "", true},
-    {ControlId::Command3, ControlKind::Button, {}, 9090, 7680, 1935, 495, "Clear All", true},
-    {ControlId::Command2, ControlKind::Button, {}, 10140, 7740, 1935, 495, "Next Game!", true},
-    {ControlId::Command5, ControlKind::Button, {}, 3480, 3810, 735, 375, "Close", false},
-    {ControlId::Picture3, ControlKind::Panel, {}, 1560, 8490, 3855, 4875, "", false},
-    {ControlId::Combo1, ControlKind::ComboBox, ControlId::Picture3, 90, 90, 2445, 360,
-     "Quick games:", true},
-    {ControlId::File1, ControlKind::FileList, ControlId::Picture3, 90, 540, 2445, 4110, "", true},
-    {ControlId::Command9, ControlKind::Button, ControlId::Picture3, 2640, 4260, 1035, 405, "Close",
-     true},
-    {ControlId::Text5, ControlKind::TextBox, {}, -690, 9570, 4335, 375, "Text5", true},
-    {ControlId::Text3, ControlKind::TextBox, {}, 1920, 7620, 735, 495, "", false},
-    {ControlId::Command1, ControlKind::Button, {}, 360, 7620, 1575, 495, "Save As #:", false},
-    {ControlId::Text2, ControlKind::TextBox, {}, 5310, 9150, 4335, 495, "", true},
-    {ControlId::Text1, ControlKind::TextBox, {}, 5190, 9390, 3615, 495, "Text1", true},
-    {ControlId::Text6, ControlKind::TextBox, {}, 0, 0, 10635, 8475, "Text6", false},
-    {ControlId::Label5, ControlKind::Label, {}, 360, 7740, 2955, 615, "", true},
-    {ControlId::Label4, ControlKind::Label, {}, 4920, 11790, 3975, 375, "Label4", true},
-    {ControlId::Label3, ControlKind::Label, {}, 4920, 11190, 3975, 495, "Label3", true},
-    {ControlId::Label2, ControlKind::Label, {}, 4920, 10710, 3975, 495, "Label2", true},
-    {ControlId::Image1, ControlKind::Picture, {}, -30, -30, 5850, 8940, "", true},
-};
-
-struct MenuDesign {
-    MenuId id;
-    std::optional<MenuId> parent;
-    std::string_view caption;
-};
-
-constexpr MenuDesign kMenus[] = {
-    {MenuId::mnnum, {}, "Number"},
-    {MenuId::m0, MenuId::mnnum, "0"},
-    {MenuId::m1, MenuId::mnnum, "1"},
-    {MenuId::m2, MenuId::mnnum, "2"},
-    {MenuId::m3, MenuId::mnnum, "3"},
-    {MenuId::m4, MenuId::mnnum, "4"},
-    {MenuId::mclear, MenuId::mnnum, "Clear"},
-    {MenuId::mplay, {}, "Play"},
-    {MenuId::mnquick, MenuId::mplay, "Quick Level"},
-    {MenuId::mnnorm, MenuId::mplay, "Normal Level"},
-    {MenuId::mnuhard, MenuId::mplay, "Hard Level"},
-    {MenuId::mnadv, MenuId::mplay, "Advanced Level"},
-    {MenuId::mnopen, MenuId::mplay, "Open a Level on disk"},
-    {MenuId::mrest, MenuId::mplay, "Restart series from level..."},
-    {MenuId::mtools, {}, "Tools"},
-    {MenuId::mhints, MenuId::mtools, "Hints"},
-    {MenuId::mh1, MenuId::mhints, "Hint 1"},
-    {MenuId::mh2, MenuId::mhints, "Hint 2"},
-    {MenuId::mnres, MenuId::mtools, "Restart Level"},
-    {MenuId::mskip, MenuId::mtools, "Skip this level"},
-    {MenuId::mnedit, MenuId::mtools, "Edit this level"},
-    {MenuId::mcreate, MenuId::mtools, "Create New Level"},
-    {MenuId::mopt, {}, "Options"},
-    {MenuId::mncols, MenuId::mopt, "Colours"},
-    {MenuId::mdef, MenuId::mncols, "Red Glow"},
-    {MenuId::mnalt, MenuId::mncols, "Cool Blue"},
-    {MenuId::mnuwas, MenuId::mncols, "Wash"},
-    {MenuId::mnugrey, MenuId::mncols, "Parchment"},
-    {MenuId::mnsound, MenuId::mopt, "Sound Effects"},
-    {MenuId::mshows, MenuId::mopt, "Show skipped games"},
-    {MenuId::mnhelp, {}, "Help"},
-    {MenuId::mnstart, MenuId::mnhelp, "Start Screen"},
-    {MenuId::mrules, MenuId::mnhelp, "Rules of the Game"},
-    {MenuId::mnat, MenuId::mnhelp, "Advice and Tactics"},
-    {MenuId::mnread, MenuId::mnhelp, "Notes on creating puzzles"},
-    {MenuId::msolweb, MenuId::mnhelp, "Solutions"},
-    {MenuId::mfor, MenuId::mnhelp, "Forum"},
-    {MenuId::mweb, MenuId::mnhelp, "Website"},
-    {MenuId::mVer, MenuId::mnhelp, "Version"},
-};
 
 std::optional<MenuId> rootOf(const std::array<MenuItem, kMenuCount>& menus, MenuId id) {
     std::optional<MenuId> at = id;
@@ -203,21 +95,21 @@ std::array<bool, kSegmentCount> WindowModel::shownSegments() const {
 }
 
 std::string_view controlName(ControlId id) {
-    return kControlNames[static_cast<int>(id)];
+    return kDesign[static_cast<int>(id)].name;
 }
 std::string_view menuName(MenuId id) {
-    return kMenuNames[static_cast<int>(id)];
+    return kMenus[static_cast<int>(id)].name;
 }
 
 std::optional<ControlId> controlByName(std::string_view name) {
     for (int i = 0; i < kControlCount; ++i)
-        if (kControlNames[i] == name) return static_cast<ControlId>(i);
+        if (kDesign[i].name == name) return static_cast<ControlId>(i);
     return std::nullopt;
 }
 
 std::optional<MenuId> menuByName(std::string_view name) {
     for (int i = 0; i < kMenuCount; ++i)
-        if (kMenuNames[i] == name) return static_cast<MenuId>(i);
+        if (kMenus[i].name == name) return static_cast<MenuId>(i);
     return std::nullopt;
 }
 

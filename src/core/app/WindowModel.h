@@ -159,9 +159,6 @@ struct WindowModel {
     double height = 0;
     // The height of the screen the window is centred on, in twips (1080 pixels).
     double screenHeight = 16200;
-    // The window's Top on the screen, in twips, where a front end knows it; unset, the
-    // window stands centred on the screen.
-    std::optional<double> top;
     std::array<Control, kControlCount> controls;
     std::array<MenuItem, kMenuCount> menus;
     std::array<Segment, kSegmentCount> segments;
@@ -188,8 +185,8 @@ std::optional<MenuId> menuByName(std::string_view name);
 std::vector<ControlId> childrenOf(ControlId panel);
 std::vector<MenuId> menuChildren(std::optional<MenuId> parent);
 
-// The window's non-client parts, in twips: what lies between the outer size and the
-// client area on the platform the positions were designed for.
+// The window's non-client parts, in twips: what the layout counts between the outer size
+// and the client area (frame, caption bar, menu bar).
 inline constexpr double kFrameTwips = 60;
 inline constexpr double kCaptionTwips = 345;
 inline constexpr double kMenuBarTwips = 300;

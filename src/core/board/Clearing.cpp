@@ -18,4 +18,12 @@ void Form1::mnres_Click() {
     for (Segment& segment : model.segments) segment.marked = false;
 }
 
+void Form1::emptyBoard(bool keepOutlines) {
+    for (Square& square : model.squares) square.clue.clear();
+    for (Segment& segment : model.segments) {
+        segment.marked = false;
+        if (!keepOutlines) segment.outlined = true;
+    }
+}
+
 } // namespace quirn

@@ -1,5 +1,6 @@
 #include "core/app/Form1.h"
 #include "core/board/Lattice.h"
+#include "core/text/LetterCase.h"
 
 #include <algorithm>
 #include <cctype>
@@ -30,12 +31,6 @@ ClassLayout layoutOf(SizeClass size) {
     return {};
 }
 
-std::string upperCase(std::string text) {
-    std::transform(text.begin(), text.end(), text.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
-    return text;
-}
-
 } // namespace
 
 void Form1::subsize() {
@@ -57,10 +52,9 @@ void Form1::subsize() {
     model.caption = "Quirn Puzzle:  " + upperCase(state.sizeClass) + " Game.";
     const double w = model.width;
     const double h = model.height;
-    for (ControlId panel : {ControlId::Picture1, ControlId::Picture3}) {
-        model[panel].top = h - 7000;
-        model[panel].left = w / 2 - 1925;
-    }
+    placeStartScreen(h - 7000);
+    model[ControlId::Picture3].top = h - 7000;
+    model[ControlId::Picture3].left = w / 2 - 1925;
     model[ControlId::Text6].width = w;
     model[ControlId::Command5].left = w - 1000;
     model[ControlId::Command5].top = h - 1400;

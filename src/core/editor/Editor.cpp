@@ -55,32 +55,10 @@ void Form1::mnedit_Click() {
 void Form1::cell_Click(int index) {
     if (state.playMode != 1) return;
     state.selectedCell = static_cast<std::int16_t>(index);
-    if (const auto item = platform_.popupMenu("mnnum")) {
-        if (const auto id = menuByName(*item)) {
-            switch (*id) {
-            case MenuId::m0:
-                m0_Click();
-                break;
-            case MenuId::m1:
-                m1_Click();
-                break;
-            case MenuId::m2:
-                m2_Click();
-                break;
-            case MenuId::m3:
-                m3_Click();
-                break;
-            case MenuId::m4:
-                m4_Click();
-                break;
-            case MenuId::mclear:
-                mclear_Click();
-                break;
-            default:
-                break;
-            }
-        }
-    }
+    // Only the pop-up's own items run: nothing else can be picked from it.
+    if (const std::optional<MenuId> item = platform_.popupMenu(MenuId::mnnum);
+        item && model[*item].parent == MenuId::mnnum)
+        runMenuCommand(*item);
     std::array<std::string, kSquareCount> clues;
     for (int i = 0; i < kSquareCount; ++i) clues[i] = model.squares[i].clue;
     model[ControlId::Text2].caption = formatClueText(clues);

@@ -7,8 +7,7 @@ namespace quirn {
 void Form1::Command1_Click() {
     const std::string number = model[ControlId::Text3].caption;
     // An optional sign, digits with an optional decimal point and exponent, blanks around.
-    const std::optional<double> value =
-        number.size() <= 64 ? parseDecimalWithBlanks(number) : std::nullopt;
+    const std::optional<double> value = readNumber(number);
     if (!value) {
         message("Filename must be a number");
         return;

@@ -1,5 +1,7 @@
 #include "core/files/ProgramFolder.h"
 
+#include "core/text/LetterCase.h"
+
 #include <algorithm>
 #include <cctype>
 #include <fstream>
@@ -25,13 +27,6 @@ std::vector<std::string> splitComponents(const std::string& relative) {
     }
     if (!current.empty()) parts.push_back(std::move(current));
     return parts;
-}
-
-bool equalsIgnoringCase(const std::string& a, const std::string& b) {
-    return a.size() == b.size() &&
-           std::equal(a.begin(), a.end(), b.begin(), [](unsigned char x, unsigned char y) {
-               return std::tolower(x) == std::tolower(y);
-           });
 }
 
 // The on-disk spelling of name inside folder, exact case first.
@@ -163,12 +158,7 @@ std::vector<std::string> ProgramFolder::listFiles(const std::string& relativeFol
         if (isPlainFile(it->path())) names.push_back(it->path().filename().string());
     }
     // Sorted as the player reads them, letter case aside.
-    std::sort(names.begin(), names.end(), [](const std::string& a, const std::string& b) {
-        const auto lower = [](unsigned char c) { return std::tolower(c); };
-        return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(),
-                                            [&](char x, char y) { return lower(x) < lower(y); }) ||
-               (equalsIgnoringCase(a, b) && a < b);
-    });
+    std::sort(names.begin(), names.end(), lessIgnoringCase);
     return names;
 }
 

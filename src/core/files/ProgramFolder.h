@@ -1,6 +1,6 @@
 // Every file the game touches lies below the program folder. Names below it are
 // matched without regard to letter case, component by component (an exact-case
-// name wins), as the file system the levels were made on did.
+// name wins), so level packs and settings written with any case are found.
 #pragma once
 
 #include <cstddef>

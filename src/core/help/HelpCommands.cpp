@@ -1,5 +1,5 @@
 #include "core/app/Form1.h"
-#include "core/text/CommaFields.h"
+#include "core/help/HelpText.h"
 
 namespace quirn {
 

@@ -7,8 +7,8 @@ constexpr const char* kHost = "quirnpuzzle.example";
 constexpr const char* kBrowser = "c:/program files/internet explorer/iexplore.exe";
 } // namespace
 
-// The fixed browser path exists only on the system the game was first made for; where
-// it can't start, the desktop's own way of opening addresses is tried before giving up.
+// The fixed browser path is tried first; where it can't start (it is no absolute path
+// here), the desktop's own way of opening addresses is tried before giving up.
 void Form1::openWebPage(const std::string& page, const std::string& failureText) {
     const std::string address = std::string("http://") + kHost + page;
     if (platform_.startProgram(std::string(kBrowser) + " " + address)) return;

@@ -1,5 +1,6 @@
 #include "core/app/Form1.h"
 #include "core/levels/LevelFile.h"
+#include "core/text/LetterCase.h"
 
 #include <algorithm>
 #include <cctype>
@@ -46,11 +47,9 @@ void Form1::mh1_Click() {
 
 void Form1::mh2_Click() {
     raiseHintFactor();
-    std::string answer =
+    const std::string answer =
         platform_.inputBox("Please type the word \"please\" in the field below!", "Quirn", "");
-    std::transform(answer.begin(), answer.end(), answer.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    if (answer != "please") return;
+    if (!equalsIgnoringCase(answer, "please")) return;
     model[MenuId::mh2].enabled = false;
     const int revealed = revealSolution(
         [](const std::string& item) {

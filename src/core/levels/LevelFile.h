@@ -11,6 +11,10 @@
 
 namespace quirn {
 
+// The game reads a level file no further than this; a file the level tool is asked to
+// check must fit in it.
+inline constexpr std::size_t kLevelFileLimit = 1 << 20;
+
 // Lines the file has, up to four; a missing line is nullopt.
 struct LevelLines {
     std::array<std::optional<std::string>, 4> lines;

@@ -1,5 +1,5 @@
 #include "core/app/Form1.h"
-#include "core/text/Numbers.h"
+#include "core/text/LetterCase.h"
 
 #include <algorithm>
 #include <cctype>
@@ -13,14 +13,6 @@ constexpr const char* kComboEntries[] = {
     "Quick games:", "Normal games:", "Hard games:", "Advanced games:"};
 constexpr const char* kComboClasses[] = {"quick", "normal", "hard", "advanced"};
 
-bool endsWithPuz(const std::string& name) {
-    if (name.size() < 4) return false;
-    std::string tail = name.substr(name.size() - 4);
-    std::transform(tail.begin(), tail.end(), tail.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    return tail == ".puz";
-}
-
 } // namespace
 
 void Form1::refreshFileList() {
@@ -29,7 +21,7 @@ void Form1::refreshFileList() {
     files.pattern = "*.puz";
     files.items.clear();
     for (std::string& name : folder_.listFiles(files.folder))
-        if (endsWithPuz(name)) files.items.push_back(std::move(name));
+        if (endsWithIgnoringCase(name, ".puz")) files.items.push_back(std::move(name));
     files.selected = -1;
 }
 
@@ -85,25 +77,6 @@ void Form1::opener() {
 
 void Form1::Command9_Click() {
     model[ControlId::Picture3].visible = false;
-    nextgame();
-}
-
-void Form1::mrest_Click() {
-    const std::string answer = platform_.inputBox(
-        "Enter a level number to start re-playing the levels from...", "Quirn", "1");
-    if (answer.empty()) return;
-    // Anything but a number the series can hold changes nothing, as a cancel does.
-    const std::optional<double> value =
-        answer.size() <= 64 ? parseDecimalWithBlanks(answer) : std::nullopt;
-    if (!value) return;
-    const double rounded = std::nearbyint(*value);
-    if (rounded < -32768 || rounded > 32767) return;
-
-    state.playMode = 0;
-    hideEditorControls();
-    model[ControlId::Picture3].visible = false;
-    state.gameNumber = static_cast<std::int16_t>(rounded);
-    writeProgress(state.gameNumber);
     nextgame();
 }
 

@@ -1,25 +1,18 @@
 #include "core/app/Form1.h"
 #include "core/levels/ProgressFile.h"
+#include "core/text/Numbers.h"
 
 namespace quirn {
 
-void Form1::emptyBoard(bool keepOutlines) {
-    for (Square& square : model.squares) square.clue.clear();
-    for (Segment& segment : model.segments) {
-        segment.marked = false;
-        if (!keepOutlines) segment.outlined = true;
-    }
-}
-
 void Form1::readGameNumber() {
-    const auto bytes = folder_.readStart(levelFolder() + "level.dat", kSmallFileLimit);
+    const auto bytes = folder_.readStart(progressFile(), kSmallFileLimit);
     if (!bytes) return;
     if (const auto number = parseProgress(*bytes)) state.gameNumber = *number;
 }
 
 // A progress file that can't be written is left as it was; the game goes on.
 void Form1::writeProgress(int number) {
-    folder_.writeFile(levelFolder() + "level.dat", formatProgress(number));
+    folder_.writeFile(progressFile(), formatProgress(number));
 }
 
 void Form1::nextgame() {
@@ -60,6 +53,24 @@ void Form1::finale() {
 }
 
 void Form1::Command2_Click() {
+    nextgame();
+}
+
+void Form1::mrest_Click() {
+    const std::string answer = platform_.inputBox(
+        "Enter a level number to start re-playing the levels from...", "Quirn", "1");
+    if (answer.empty()) return;
+    // Anything but a number the series can hold changes nothing, as a cancel does.
+    const std::optional<double> value = readNumber(answer);
+    const std::optional<std::int64_t> number =
+        value ? roundedWithin(*value, -32768, 32767) : std::nullopt;
+    if (!number) return;
+
+    state.playMode = 0;
+    hideEditorControls();
+    model[ControlId::Picture3].visible = false;
+    state.gameNumber = static_cast<std::int16_t>(*number);
+    writeProgress(state.gameNumber);
     nextgame();
 }
 

@@ -1,9 +1,9 @@
 #include "core/levels/ProgressFile.h"
 
+#include "core/text/LetterCase.h"
 #include "core/text/Numbers.h"
 
 #include <cctype>
-#include <cmath>
 
 namespace quirn {
 
@@ -12,33 +12,27 @@ std::optional<std::int16_t> parseProgress(std::string_view bytes) {
     while (p < bytes.size() && std::isspace(static_cast<unsigned char>(bytes[p]))) ++p;
     // The number runs to the next blank, comma or line end; a fraction is rounded.
     std::size_t end = p;
-    while (end < bytes.size() && end - p <= 64 && bytes[end] != ',' &&
+    while (end < bytes.size() && bytes[end] != ',' &&
            !std::isspace(static_cast<unsigned char>(bytes[end])))
         ++end;
-    const std::optional<double> value = parseDecimal(bytes.substr(p, end - p));
-    if (!value) return std::nullopt;
-    const double rounded = std::nearbyint(*value);
-    if (rounded < -32768 || rounded > 32767) return std::nullopt;
-    return static_cast<std::int16_t>(rounded);
+    const std::optional<double> value = readNumber(bytes.substr(p, end - p));
+    const std::optional<std::int64_t> number =
+        value ? roundedWithin(*value, -32768, 32767) : std::nullopt;
+    if (!number) return std::nullopt;
+    return static_cast<std::int16_t>(*number);
 }
 
 std::string formatProgress(int number) {
     return (number < 0 ? "" : " ") + std::to_string(number) + " \r\n";
 }
 
-std::string seriesFileName(int number) {
-    return "game" + std::to_string(number) + ".puz";
-}
-
 std::set<int> seriesNumbers(const std::vector<std::string>& fileNames) {
     std::set<int> numbers;
     for (const std::string& name : fileNames) {
-        if (name.size() < 9) continue;
-        std::string lower;
-        for (char c : name) lower += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-        if (lower.compare(0, 4, "game") != 0 || lower.compare(lower.size() - 4, 4, ".puz") != 0)
+        if (name.size() < 9 || !startsWithIgnoringCase(name, "game") ||
+            !endsWithIgnoringCase(name, ".puz"))
             continue;
-        const std::string middle = lower.substr(4, lower.size() - 8);
+        const std::string middle = name.substr(4, name.size() - 8);
         const bool negative = !middle.empty() && middle[0] == '-';
         const std::string digits = negative ? middle.substr(1) : middle;
         if (digits.empty() || digits.size() > 5) continue;

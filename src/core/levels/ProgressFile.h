@@ -17,9 +17,6 @@ std::optional<std::int16_t> parseProgress(std::string_view bytes);
 // A blank (or the minus sign) before the digits, a blank after, CR LF: " 12 \r\n".
 std::string formatProgress(int number);
 
-// "game" + N + ".puz" with N in plain decimal.
-std::string seriesFileName(int number);
-
 // The numbers N whose "game<N>.puz" is among the names, matched without regard to case;
 // N written as the series writes it (no leading zeros, no plus sign).
 std::set<int> seriesNumbers(const std::vector<std::string>& fileNames);

@@ -6,7 +6,7 @@ namespace quirn {
 // A file that can't be read leaves the three stores empty and the success message
 // as it was, so the level loaded before can never be won on this board.
 void Form1::readpuz(const std::string& relativePath) {
-    const std::optional<std::string> bytes = folder_.readStart(relativePath, kSmallFileLimit);
+    const std::optional<std::string> bytes = folder_.readStart(relativePath, kLevelFileLimit);
     const LevelLines level = readLevelLines(bytes ? *bytes : std::string());
     model[ControlId::Label2].caption = level.lines[0].value_or("");
     model[ControlId::Label3].caption = level.lines[1].value_or("");

@@ -4,10 +4,6 @@
 
 namespace quirn {
 
-std::string Form1::skippedFile() const {
-    return levelFolder() + "skipped.dat";
-}
-
 void Form1::mskip_Click() {
     const std::optional<std::string> list = folder_.readFile(skippedFile(), kListFileLimit);
     // A list that exists but can't be read is left alone rather than replaced by one line.

@@ -7,4 +7,8 @@ void Form1::mnsound_Click() {
     saver();
 }
 
+void Form1::playSound(const std::string& file) {
+    platform_.playSound(folder_.resolve(file));
+}
+
 } // namespace quirn

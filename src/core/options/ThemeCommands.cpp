@@ -2,6 +2,12 @@
 
 namespace quirn {
 
+void Form1::loadThemePicture() {
+    const std::string file = "setup/" + state.themePicture;
+    if (state.themePicture.empty() || !folder_.fileExists(file)) return;
+    model[ControlId::Image1].picture = folder_.relativeName(folder_.resolve(file));
+}
+
 void Form1::applyTheme(const std::string& picture, std::uint32_t line, std::uint32_t button,
                        std::uint32_t text) {
     state.themePicture = picture;

@@ -1,17 +1,13 @@
 #include "core/app/Form1.h"
 #include "core/text/Numbers.h"
 
-#include <cmath>
-
 namespace quirn {
 
 std::uint32_t colourFromText(const std::string& text) {
-    if (text.size() > 64) return 0;
-    const std::optional<double> value = parseDecimalWithBlanks(text);
-    if (!value) return 0;
-    const double rounded = std::nearbyint(*value);
-    if (rounded < 0 || rounded > 4294967295.0) return 0;
-    return static_cast<std::uint32_t>(rounded);
+    const std::optional<double> value = readNumber(text);
+    const std::optional<std::int64_t> colour =
+        value ? roundedWithin(*value, 0, 4294967295.0) : std::nullopt;
+    return colour ? static_cast<std::uint32_t>(*colour) : 0;
 }
 
 void Form1::colorsub() {

@@ -23,8 +23,7 @@ std::size_t skipLineEnd(std::string_view text, std::size_t p) {
 std::string numberText(const std::string& field) {
     std::string_view trimmed = field;
     while (!trimmed.empty() && trimmed.back() == ' ') trimmed.remove_suffix(1);
-    if (trimmed.size() > 64) return field;
-    const std::optional<double> value = parseDecimal(trimmed);
+    const std::optional<double> value = readNumber(trimmed);
     return value ? ordinaryNumberText(*value) : field;
 }
 
@@ -62,12 +61,6 @@ std::vector<std::string> readCommaFields(std::string_view text, bool convertNumb
         }
     }
     return fields;
-}
-
-std::string helpViewerText(std::string_view bytes) {
-    std::string text;
-    for (const std::string& field : readCommaFields(bytes, true)) text += field + "\r\n";
-    return text;
 }
 
 } // namespace quirn

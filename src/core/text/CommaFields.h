@@ -14,7 +14,4 @@ namespace quirn {
 // text (leading zeros and trailing decimal zeros go).
 std::vector<std::string> readCommaFields(std::string_view bytes, bool convertNumbers);
 
-// The help viewer's text: every field followed by CR LF.
-std::string helpViewerText(std::string_view bytes);
-
 } // namespace quirn

@@ -42,6 +42,17 @@ std::optional<double> parseDecimalWithBlanks(std::string_view text) {
     return parseDecimal(text);
 }
 
+std::optional<double> readNumber(std::string_view text) {
+    if (text.size() > kLongestNumberText) return std::nullopt;
+    return parseDecimalWithBlanks(text);
+}
+
+std::optional<std::int64_t> roundedWithin(double value, double lowest, double highest) {
+    const double rounded = std::nearbyint(value);
+    if (!(rounded >= lowest && rounded <= highest)) return std::nullopt;
+    return static_cast<std::int64_t>(rounded);
+}
+
 std::string ordinaryNumberText(double value) {
     if (value == 0) return "0";
     char buffer[64];

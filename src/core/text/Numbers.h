@@ -1,6 +1,8 @@
 // Reading and writing decimal numbers the same way whatever the desktop's locale.
 #pragma once
 
+#include <cstddef>
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -13,6 +15,17 @@ std::optional<double> parseDecimal(std::string_view text);
 
 // The same with blanks (spaces and tabs) allowed around it.
 std::optional<double> parseDecimalWithBlanks(std::string_view text);
+
+// Texts longer than this are never read as numbers: no number the game writes or a player
+// types comes near it.
+inline constexpr std::size_t kLongestNumberText = 64;
+
+// A number as the game reads settings, progress and typed answers: parseDecimalWithBlanks
+// for a text of at most kLongestNumberText characters.
+std::optional<double> readNumber(std::string_view text);
+
+// The value rounded half to even, when the result lies within [lowest, highest].
+std::optional<std::int64_t> roundedWithin(double value, double lowest, double highest);
 
 // A number's ordinary text: up to 15 significant digits, no trailing zeros, an
 // exponent ("1E+20") only for very large or very small values.

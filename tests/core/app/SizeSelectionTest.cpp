@@ -17,7 +17,7 @@ TEST(SizeSelection, SwitchesSeriesAndRemembersIt) {
     f.Label1_MouseDown(23, 1);
     f.model[ControlId::Command1].visible = true;
     f.state.playMode = 1;
-    ASSERT_TRUE(f.clickMenu(MenuId::mnuhard));
+    ASSERT_TRUE(f.clickMenu(MenuId::mnuhard).taken());
     EXPECT_EQ(f.state.sizeClass, "hard");
     EXPECT_EQ(f.state.playMode, 0);
     EXPECT_FALSE(f.model[ControlId::Command1].visible);
@@ -38,7 +38,7 @@ TEST(Themes, RecolourAndRemember) {
     game.start();
     Form1& f = *game;
     f.Label1_MouseDown(5, 1);
-    ASSERT_TRUE(f.clickMenu(MenuId::mnugrey));
+    ASSERT_TRUE(f.clickMenu(MenuId::mnugrey).taken());
     EXPECT_EQ(f.model[ControlId::Image1].picture, "setup/Mono.jpg");
     EXPECT_TRUE(f.model.segments[5].marked);
     EXPECT_EQ(f.model.segments[5].colour, 0x808080u);

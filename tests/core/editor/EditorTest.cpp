@@ -22,7 +22,7 @@ TEST(Editor, CreateCluesAndSolution) {
     Form1& f = *game;
     f.clickSquare(3); // no editor: nothing
     EXPECT_EQ(f.model.squares[3].clue, "");
-    ASSERT_TRUE(f.clickMenu(MenuId::mcreate));
+    ASSERT_TRUE(f.clickMenu(MenuId::mcreate).taken());
     EXPECT_EQ(f.state.playMode, 1);
     EXPECT_TRUE(f.model[ControlId::Command1].visible);
     EXPECT_TRUE(f.model[ControlId::Command3].visible);
@@ -31,7 +31,7 @@ TEST(Editor, CreateCluesAndSolution) {
     EXPECT_EQ(f.model[ControlId::Text2].caption, "");
     f.clickSquare(7); // menu closed without a choice
     EXPECT_EQ(f.model[ControlId::Text2].caption, ",");
-    game.platform.popupAnswers = {"m3", "m2", "mclear"};
+    game.platform.popupAnswers = {MenuId::m3, MenuId::m2, MenuId::mclear};
     f.clickSquare(0);
     f.clickSquare(12);
     EXPECT_EQ(f.model[ControlId::Text2].caption, ",0-3,12-2,");
@@ -73,17 +73,17 @@ TEST(Editor, EditMarksTheSolutionAndSavesItBack) {
     quickGame(game);
     Form1& f = *game;
     f.clickMenu(MenuId::mnopen);
-    ASSERT_TRUE(f.chooseFile(1)); // game105.puz
+    ASSERT_TRUE(f.chooseFile(1).taken()); // game105.puz
     f.Label1_MouseDown(40, 1);
-    ASSERT_TRUE(f.clickMenu(MenuId::mnedit));
+    ASSERT_TRUE(f.clickMenu(MenuId::mnedit).taken());
     EXPECT_TRUE(f.model.segments[3].marked);
     EXPECT_TRUE(f.model.segments[5].marked);
     EXPECT_TRUE(f.model.segments[40].marked);
     EXPECT_EQ(f.markedText(), "3,5,");
     EXPECT_EQ(f.model[ControlId::Text2].caption, ",0-3,12-2,");
-    ASSERT_TRUE(f.setText(ControlId::Text3, "120"));
+    ASSERT_TRUE(f.setText(ControlId::Text3, "120").taken());
     game.platform.inputAnswers = {"New message"};
-    ASSERT_TRUE(f.clickControl(ControlId::Command1));
+    ASSERT_TRUE(f.clickControl(ControlId::Command1).taken());
     EXPECT_EQ(game.folder.read("puzzles/quick/game120.puz"),
               "3,5,\r\n,0-3,12-2,\r\nkeep me\r\nNew message\r\n");
 }
@@ -116,7 +116,7 @@ TEST(Editor, SaveChecksNumberMessageAndOverwrite) {
         Form1& f = *game;
         f.clickMenu(MenuId::mcreate);
         f.Label1_MouseDown(7, 1);
-        game.platform.popupAnswers = {"m4"};
+        game.platform.popupAnswers = {MenuId::m4};
         f.clickSquare(2);
         f.clear(); // the save still writes the texts of before
         f.setText(ControlId::Text3, c.number);

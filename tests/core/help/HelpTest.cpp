@@ -1,3 +1,4 @@
+#include "core/help/HelpText.h"
 #include "core/text/CommaFields.h"
 #include "support/Levels.h"
 
@@ -46,7 +47,7 @@ TEST(HelpCommands, ViewerShowsAndCloses) {
     game.start();
     Form1& f = *game;
     f.model[ControlId::Command2].enabled = true;
-    ASSERT_TRUE(f.clickMenu(MenuId::mrules));
+    ASSERT_TRUE(f.clickMenu(MenuId::mrules).taken());
     EXPECT_TRUE(f.model[ControlId::Text6].visible);
     EXPECT_TRUE(f.model[ControlId::Command5].visible);
     EXPECT_FALSE(f.model[ControlId::Command2].visible);
@@ -56,7 +57,7 @@ TEST(HelpCommands, ViewerShowsAndCloses) {
     game.folder.remove("rules.txt");
     f.clickMenu(MenuId::mrules);
     EXPECT_EQ(f.model[ControlId::Text6].caption, "");
-    ASSERT_TRUE(f.clickControl(ControlId::Command5));
+    ASSERT_TRUE(f.clickControl(ControlId::Command5).taken());
     EXPECT_FALSE(f.model[ControlId::Text6].visible);
     EXPECT_FALSE(f.model[ControlId::Command5].visible);
     EXPECT_TRUE(f.model[ControlId::Command2].visible);
@@ -70,9 +71,9 @@ TEST(HelpCommands, StartScreenVersionAndWebLinks) {
     game.platform.messages.clear();
     f.clickMenu(MenuId::mnstart);
     EXPECT_TRUE(f.model[ControlId::Picture1].visible);
-    EXPECT_TRUE(f.clickControl(ControlId::Command4));
+    EXPECT_TRUE(f.clickControl(ControlId::Command4).taken());
     EXPECT_FALSE(f.model[ControlId::Picture1].visible);
-    EXPECT_FALSE(f.clickControl(ControlId::Command4)); // hidden with its panel
+    EXPECT_FALSE(f.clickControl(ControlId::Command4).taken()); // hidden with its panel
     f.clickMenu(MenuId::mVer);
     for (MenuId id : {MenuId::mnat, MenuId::msolweb, MenuId::mfor, MenuId::mweb}) f.clickMenu(id);
     std::vector<std::string> texts;

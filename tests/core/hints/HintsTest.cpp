@@ -43,12 +43,12 @@ TEST(Hints, HintOneRevealsUpToFive) {
         withSolution(game, c.solution);
         Form1& f = *game;
         game.platform.messages.clear();
-        ASSERT_TRUE(f.clickMenu(MenuId::mh1));
+        ASSERT_TRUE(f.clickMenu(MenuId::mh1).taken());
         EXPECT_EQ(markedOf(f), c.revealed);
         for (int i : c.revealed) EXPECT_EQ(f.model.segments[i].colour, 0xC0C0C0u);
         EXPECT_EQ(f.state.hintFactor, 2);
         EXPECT_FALSE(f.model[MenuId::mh1].enabled);
-        EXPECT_FALSE(f.clickMenu(MenuId::mh1));
+        EXPECT_FALSE(f.clickMenu(MenuId::mh1).taken());
         EXPECT_EQ(f.state.moveCount, 0);
         EXPECT_EQ(game.platform.messages.size(), c.noHints ? 1u : 0u);
         if (c.noHints) {

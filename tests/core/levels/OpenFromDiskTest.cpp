@@ -25,19 +25,19 @@ TEST(OpenFromDisk, PanelListsTheClassFolder) {
     hardGame(game);
     Form1& f = *game;
     f.Label1_MouseDown(5, 1);
-    ASSERT_TRUE(f.clickMenu(MenuId::mnopen));
+    ASSERT_TRUE(f.clickMenu(MenuId::mnopen).taken());
     const Control& files = f.model[ControlId::File1];
     EXPECT_TRUE(f.model[ControlId::Picture3].visible);
     EXPECT_EQ(f.model[ControlId::Combo1].selected, 2);
     EXPECT_EQ(files.folder, "puzzles/hard/");
     EXPECT_EQ(files.items, (std::vector<std::string>{"game101.puz", "game2.puz"}));
     EXPECT_FALSE(f.model.segments[5].marked); // the selection changed, so the board emptied
-    ASSERT_TRUE(f.chooseComboEntry(1));
+    ASSERT_TRUE(f.chooseComboEntry(1).taken());
     EXPECT_EQ(f.state.sizeClass, "normal");
     EXPECT_EQ(f.model.width, 6810);
     EXPECT_EQ(files.items, (std::vector<std::string>{"game3.puz", "OLD.PUZ"})); // letter case aside
     EXPECT_TRUE(f.model[MenuId::mnuhard].checked); // the menu keeps the configured class
-    ASSERT_TRUE(f.clickControl(ControlId::Command9));
+    ASSERT_TRUE(f.clickControl(ControlId::Command9).taken());
     EXPECT_FALSE(f.model[ControlId::Picture3].visible);
     EXPECT_EQ(f.model[ControlId::Label5].caption, "Game: 3");
     EXPECT_EQ(game.folder.read("quirn.cfg"), test::config("hard"));
@@ -50,7 +50,7 @@ TEST(OpenFromDisk, FilePlaysOutsideTheSeries) {
     f.Label1_MouseDown(5, 1);
     f.state.hintFactor = 3;
     f.clickMenu(MenuId::mnopen);
-    ASSERT_TRUE(f.chooseFile(0));
+    ASSERT_TRUE(f.chooseFile(0).taken());
     EXPECT_EQ(f.state.playMode, 2);
     EXPECT_EQ(f.model[ControlId::Label5].caption, "File: game101.puz");
     EXPECT_EQ(f.state.moveCount, 0);

@@ -1,3 +1,4 @@
+#include "core/levels/LevelFile.h"
 #include "core/levels/ProgressFile.h"
 #include "support/Levels.h"
 
@@ -126,7 +127,7 @@ TEST(Progress, StartScreenFollowsTheWindowsOwnTop) {
     game.folder.write("quirn.cfg", test::config("quick"));
     game.folder.write("puzzles/quick/level.dat", " 1 \r\n");
     game.folder.write("puzzles/quick/game1.puz", test::twoSquareLevel());
-    game->model.top = 0; // a window not yet placed on the screen
+    game.platform.top = 0; // a window not yet placed on the screen
     game.start();
     EXPECT_EQ(game->model[ControlId::Picture1].top, 1000);
     EXPECT_EQ(game->model[ControlId::Picture1].left, 1000);
@@ -144,7 +145,7 @@ TEST(Progress, NextGameLoadsWhatLevelDatNames) {
     for (int i : {23, 12, 13, 14, 17, 21}) game->Label1_MouseDown(i, 2);
     for (int i : {23, 12, 13, 14, 17, 21}) game->Label1_MouseDown(i, 1);
     ASSERT_TRUE(game->model[ControlId::Command2].enabled);
-    EXPECT_TRUE(game->clickControl(ControlId::Command2));
+    EXPECT_TRUE(game->clickControl(ControlId::Command2).taken());
     const Form1& f = *game;
     EXPECT_EQ(f.state.gameNumber, 2);
     EXPECT_EQ(f.model[ControlId::Label5].caption, "Game: 2");
@@ -195,7 +196,7 @@ TEST(Progress, AGiantLineIsCutAtTheReadLimit) {
     game.folder.write("puzzles/quick/level.dat", " 1 \r\n");
     game.folder.write("puzzles/quick/game1.puz", std::string(3 << 20, ','));
     game.start();
-    EXPECT_EQ(game->solutionText().size(), Form1::kSmallFileLimit);
+    EXPECT_EQ(game->solutionText().size(), kLevelFileLimit);
     EXPECT_EQ(game->state.bestPossible, 32767);
     game->Label1_MouseDown(23, 1);
     EXPECT_TRUE(game->state.gameInProgress);

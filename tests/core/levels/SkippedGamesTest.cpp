@@ -24,7 +24,7 @@ TEST(SkippedGames, SkipNotesTheLevelAndMovesOn) {
     Game game;
     normalSeries(game, 5);
     Form1& f = *game;
-    ASSERT_TRUE(f.clickMenu(MenuId::mskip));
+    ASSERT_TRUE(f.clickMenu(MenuId::mskip).taken());
     EXPECT_EQ(game.folder.read("puzzles/normal/skipped.dat"), "Game: 5\r\n");
     EXPECT_EQ(game.folder.read("puzzles/normal/level.dat"), " 6 \r\n");
     EXPECT_EQ(f.model[ControlId::Label5].caption, "Game: 6");
@@ -32,19 +32,19 @@ TEST(SkippedGames, SkipNotesTheLevelAndMovesOn) {
     f.clickMenu(MenuId::mskip);
     EXPECT_EQ(game.folder.read("puzzles/normal/skipped.dat"), "Game: 5\r\nGame: 6\r\nGame: 7\r\n");
 
-    ASSERT_TRUE(f.clickMenu(MenuId::mshows));
+    ASSERT_TRUE(f.clickMenu(MenuId::mshows).taken());
     EXPECT_TRUE(f.model[ControlId::Picture2].visible);
     EXPECT_EQ(f.model[ControlId::Label8].caption, "Skipped normal games..");
     EXPECT_EQ(f.model[ControlId::List1].items,
               (std::vector<std::string>{"Game: 5", "Game: 6", "Game: 7"}));
     EXPECT_EQ(f.model[ControlId::List1].selected, 0);
-    ASSERT_TRUE(f.selectListEntry(1));
-    ASSERT_TRUE(f.clickControl(ControlId::Command6));
+    ASSERT_TRUE(f.selectListEntry(1).taken());
+    ASSERT_TRUE(f.clickControl(ControlId::Command6).taken());
     EXPECT_EQ(f.model[ControlId::List1].selected, -1);
     f.clickControl(ControlId::Command6); // nothing selected: nothing happens
     EXPECT_EQ(f.model[ControlId::List1].items.size(), 2u);
     EXPECT_EQ(game.folder.read("puzzles/normal/skipped.dat"), "Game: 5\r\nGame: 6\r\nGame: 7\r\n");
-    ASSERT_TRUE(f.clickControl(ControlId::Command8));
+    ASSERT_TRUE(f.clickControl(ControlId::Command8).taken());
     EXPECT_EQ(game.folder.read("puzzles/normal/skipped.dat"), "Game: 5\r\nGame: 7\r\n");
     EXPECT_FALSE(f.model[ControlId::Picture2].visible);
     EXPECT_TRUE(f.model[ControlId::List1].items.empty());
@@ -57,7 +57,7 @@ TEST(SkippedGames, PlayLevelReplaysWithoutProgress) {
     Form1& f = *game;
     f.Label1_MouseDown(40, 2);
     f.clickMenu(MenuId::mshows);
-    ASSERT_TRUE(f.clickControl(ControlId::Command7));
+    ASSERT_TRUE(f.clickControl(ControlId::Command7).taken());
     EXPECT_EQ(f.model[ControlId::Label5].caption, "Game5.puz");
     EXPECT_EQ(f.solutionText(), "5,");
     EXPECT_FALSE(f.model.segments[40].outlined); // outlines stay
