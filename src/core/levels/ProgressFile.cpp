@@ -23,7 +23,10 @@ std::optional<std::int16_t> parseProgress(std::string_view bytes) {
 }
 
 std::string formatProgress(int number) {
-    return (number < 0 ? "" : " ") + std::to_string(number) + " \r\n";
+    std::string text = number < 0 ? "" : " ";
+    text += std::to_string(number);
+    text += " \r\n";
+    return text;
 }
 
 std::set<int> seriesNumbers(const std::vector<std::string>& fileNames) {
