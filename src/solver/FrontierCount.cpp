@@ -45,17 +45,13 @@ struct Plan {
     std::array<std::array<int8_t, 2>, kMaxEdges> cellNew{}; // slot taking the edge's square k
 };
 
-// rightToLeft: the columns from the last to the first, the mirror image of the sweep.
-Plan buildPlan(const Grid& g, bool rightToLeft) {
+Plan buildPlan(const Grid& g) {
     Plan p;
-    for (int i = 0; i <= g.cols; ++i) {
-        const int x = rightToLeft ? g.cols - i : i;
+    for (int x = 0; x <= g.cols; ++x)
         for (int y = 0; y <= g.rows; ++y) {
             if (y < g.rows) p.edge[p.steps++] = static_cast<int16_t>(g.vEdge(y, x));
-            if (rightToLeft ? x > 0 : x < g.cols)
-                p.edge[p.steps++] = static_cast<int16_t>(g.hEdge(y, rightToLeft ? x - 1 : x));
+            if (x < g.cols) p.edge[p.steps++] = static_cast<int16_t>(g.hEdge(y, x));
         }
-    }
     std::array<int16_t, kMaxEdges> stepOf{};
     std::array<int16_t, kMaxCells> cellLast{};
     p.dotFirst.fill(-1);
@@ -147,15 +143,13 @@ Plan buildPlan(const Grid& g, bool rightToLeft) {
     return p;
 }
 
-const Plan& planFor(SizeClass size, bool rightToLeft = false) {
-    static const std::array<std::array<Plan, 4>, 2> plans = [] {
-        std::array<std::array<Plan, 4>, 2> out;
-        for (int r = 0; r < 2; ++r)
-            for (SizeClass s : kAllSizeClasses)
-                out[r][static_cast<int>(s)] = buildPlan(gridFor(s), r == 1);
+const Plan& planFor(SizeClass size) {
+    static const std::array<Plan, 4> plans = [] {
+        std::array<Plan, 4> out;
+        for (SizeClass s : kAllSizeClasses) out[static_cast<int>(s)] = buildPlan(gridFor(s));
         return out;
     }();
-    return plans[rightToLeft][static_cast<int>(size)];
+    return plans[static_cast<int>(size)];
 }
 
 // The fronts of one step, in order of arrival, with the number of ways (saturated) to reach
@@ -241,8 +235,6 @@ struct Sweep {
     std::array<std::array<int8_t, 2>, kMaxEdges> stepClue{};
     std::array<std::array<uint8_t, 2>, kMaxEdges> dotEnds{};
     std::array<int8_t, kMaxEdges> forbid{}; // the value the edge can't take, or kUnknown
-    // Closing without restOffOk: a kept front must not depend on the steps after it.
-    bool closeAnywhere = false;
 
     Sweep(const Grid& grid, const Plan& pl, const Puzzle& puzzle, const State& k)
         : g(grid), plan(pl), p(puzzle), known(k) {
@@ -437,7 +429,7 @@ StepRule Sweep::rule(int i) const {
     r.nd = plan.frontDotCount[i];
     r.nc = plan.frontCellCount[i];
     r.inPlace = plan.inPlace[i];
-    r.mayClose = i > 0 && (closeAnywhere || restOffOk[i]);
+    r.mayClose = i > 0 && restOffOk[i];
     r.keepMask = plan.keepMask[i];
     r.otherNeeds = plan.otherNeeds[i];
     r.dotSrc = plan.dotSrc[i].data();
@@ -449,103 +441,90 @@ Step Sweep::apply(int i, bool on, uint64_t key, uint64_t& out) const {
     return rule(i).apply(on, key, out);
 }
 
-// One step of a sweep: each front of `from` with the step's edge on, then off.
-// closes(s) for a front that the edge's being on closes the loop from; next(key, s, on) for
-// each front it leads to.
-template <class Closes, class Next>
-[[gnu::always_inline]] inline void stepFronts(const StepRule& rule, const Layer& from,
-                                              Closes closes, Next next) {
-    for (uint32_t s = 0; s < from.size(); ++s) {
-        std::array<Step, 2> steps{};
-        std::array<uint64_t, 2> keys{};
-        rule.applyBoth(from.key(s), steps[1], keys[1], steps[0], keys[0]);
-        for (int on = 1; on >= 0; --on) {
-            if (steps[on] == Step::Closed)
-                closes(s);
-            else if (steps[on] == Step::Next)
-                next(keys[on], s, on);
-        }
+// The sweep's fronts, kept whole when loops are wanted (layer i + 1 after step i), else
+// only the last two. Tables are kept per thread between calls: their memory is reused.
+class Layers {
+  public:
+    Layers(int steps, bool whole) : whole_(whole) {
+        thread_local std::vector<Layer> kept;
+        if (kept.size() < static_cast<std::size_t>(steps + 1)) kept.resize(steps + 1);
+        layers_ = &kept;
+        for (int i = 0; i <= (whole ? steps : 1); ++i) kept[i].clear();
     }
-}
+    // After step i; -1: before the first.
+    Layer& at(int i) { return (*layers_)[whole_ ? i + 1 : (i + 1) & 1]; }
 
-// A block whose fronts don't pack: nothing is known.
-FrontierResult unsweepable() {
-    FrontierResult result;
-    result.aborted = true;
-    return result;
-}
+  private:
+    bool whole_;
+    std::vector<Layer>* layers_;
+};
 
-} // namespace
+struct Closing {
+    int step;
+    uint32_t from; // the front it closes from, in the layer before the step
+};
 
-FrontierResult frontierCount(const Puzzle& puzzle, const State& known, int cap, int keep,
-                             long stateLimit, bool rightToLeft) {
-    FrontierResult result;
-    const Plan& plan = planFor(puzzle.size, rightToLeft);
-    if (!plan.fits) return unsweepable();
-    Sweep sweep(gridFor(puzzle.size), plan, puzzle, known);
-    const int64_t cap64 = std::max(cap, 1);
-    // layers[i + 1]: the front after step i; kept whole only when loops are wanted.
-    const bool keepLayers = keep > 0;
-    // Tables are kept per thread between calls: the generator asks thousands of times.
-    thread_local std::vector<Layer> layers;
-    if (layers.size() < static_cast<std::size_t>(plan.steps + 1)) layers.resize(plan.steps + 1);
-    for (int i = 0; i <= (keepLayers ? plan.steps : 1); ++i) layers[i].clear();
-    auto layerAt = [&](int i) -> Layer& {
-        return keepLayers ? layers[i + 1] : layers[(i + 1) & 1];
-    };
-    layerAt(-1).add(0, 1, cap64);
+// The sweep itself: the number of loops (up to cap) and where the first `keep` close.
+void sweepFronts(const Sweep& sweep, Layers& layers, int64_t cap, int keep, long stateLimit,
+                 FrontierResult& result, std::vector<Closing>& closings) {
+    layers.at(-1).add(0, 1, cap);
     int64_t closed = 0;
-    struct Closing {
-        int step;
-        uint32_t from;
-    };
-    std::vector<Closing> closings; // distinct closings give distinct loops
-    for (int i = 0; i < plan.steps; ++i) {
-        const Layer& from = layerAt(i - 1);
-        Layer& to = layerAt(i);
+    for (int i = 0; i < sweep.plan.steps; ++i) {
+        const Layer& from = layers.at(i - 1);
+        Layer& to = layers.at(i);
         to.clear();
-        stepFronts(
-            sweep.rule(i), from,
-            [&](uint32_t s) {
-                closed = std::min(cap64, closed + from.ways(s));
-                if (static_cast<int>(closings.size()) < keep) closings.push_back({i, s});
-            },
-            [&](uint64_t key, uint32_t s, int on) {
-                to.add(key, from.ways(s), cap64, s << 1 | static_cast<uint32_t>(on));
-            });
+        const StepRule rule = sweep.rule(i);
+        for (uint32_t s = 0; s < from.size(); ++s) {
+            std::array<Step, 2> steps{};
+            std::array<uint64_t, 2> keys{};
+            rule.applyBoth(from.key(s), steps[1], keys[1], steps[0], keys[0]);
+            for (int on = 1; on >= 0; --on) {
+                if (steps[on] == Step::Closed) {
+                    closed = std::min(cap, closed + from.ways(s));
+                    if (static_cast<int>(closings.size()) < keep) closings.push_back({i, s});
+                } else if (steps[on] == Step::Next) {
+                    to.add(keys[on], from.ways(s), cap, s << 1 | static_cast<uint32_t>(on));
+                }
+            }
+        }
         result.states += static_cast<long>(to.size());
         if (stateLimit > 0 && result.states > stateLimit) {
             result.aborted = true;
-            return result;
+            return;
         }
     }
     result.count = static_cast<int>(closed);
-    if (!keepLayers || closed == 0) return result;
+}
 
-    // Each closing's first-parent chain is one loop; that is enough unless several
-    // loops meet in one closing.
+// Each closing's first-parent chain is one loop.
+void loopsOfClosings(const Sweep& sweep, Layers& layers, const std::vector<Closing>& closings,
+                     FrontierResult& result) {
+    const Plan& plan = sweep.plan;
     for (const Closing& c : closings) {
         State s{};
         for (int j = 0; j < plan.steps; ++j) s.edge[plan.edge[j]] = kOff;
         s.edge[plan.edge[c.step]] = kOn;
         uint32_t slot = c.from;
         for (int j = c.step - 1; j >= 0; --j) {
-            const uint32_t link = layerAt(j).parent(slot);
+            const uint32_t link = layers.at(j).parent(slot);
             s.edge[plan.edge[j]] = (link & 1) ? kOn : kOff;
             slot = link >> 1;
         }
         result.solutions.push_back(s);
     }
-    if (static_cast<int>(result.solutions.size()) >= std::min<int64_t>(keep, closed)) return result;
-    result.solutions.clear();
+}
 
-    // Mark the fronts from which a loop can still be completed, last step first.
-    for (int i = plan.steps - 1; i >= -1; --i) {
-        Layer& layer = layerAt(i);
+// When several loops meet in one closing: marks the fronts from which a loop can still be
+// completed, last step first, then walks forward through live fronts only, so that every
+// walk ends in a loop.
+void loopsOfLiveFronts(const Sweep& sweep, Layers& layers, int keep, FrontierResult& result) {
+    const int steps = sweep.plan.steps;
+    for (int i = steps - 1; i >= -1; --i) {
+        Layer& layer = layers.at(i);
         layer.alive.assign(layer.size(), 0);
-        if (i + 1 >= plan.steps) continue;
-        const Layer& next = layerAt(i + 1);
-        for (uint32_t s = 0; s < layer.size(); ++s) {
+        if (i + 1 >= steps) continue;
+        const Layer& next = layers.at(i + 1);
+        for (uint32_t s = 0; s < layer.size(); ++s)
             for (bool on : {true, false}) {
                 uint64_t key = 0;
                 const Step step = sweep.apply(i + 1, on, layer.key(s), key);
@@ -556,9 +535,7 @@ FrontierResult frontierCount(const Puzzle& puzzle, const State& known, int cap, 
                     break;
                 }
             }
-        }
     }
-    // Walk forward through live fronts only: every walk ends in a loop.
     std::array<int8_t, kMaxEdges> chosen{};
     auto walk = [&](auto&& self, int i, uint64_t frontKey) -> void {
         for (bool on : {true, false}) {
@@ -568,91 +545,38 @@ FrontierResult frontierCount(const Puzzle& puzzle, const State& known, int cap, 
             chosen[i] = on ? kOn : kOff;
             if (step == Step::Closed) {
                 State s{};
-                for (int j = 0; j < plan.steps; ++j)
-                    s.edge[plan.edge[j]] = j <= i ? chosen[j] : static_cast<int8_t>(kOff);
+                for (int j = 0; j < steps; ++j)
+                    s.edge[sweep.plan.edge[j]] = j <= i ? chosen[j] : static_cast<int8_t>(kOff);
                 result.solutions.push_back(s);
             } else if (step == Step::Next) {
-                const Layer& next = layerAt(i);
+                const Layer& next = layers.at(i);
                 const long t = next.find(key);
                 if (t >= 0 && next.alive[t]) self(self, i + 1, key);
             }
         }
     };
     walk(walk, 0, 0);
-    return result;
 }
 
-struct SweepCache::Data {
-    SizeClass size{};
-    int64_t cap = 0;
-    int valid = 0;                             // steps whose fronts below are this sweep's
-    std::vector<Layer> layers;                 // [i + 1]: the front after step i
-    std::vector<std::array<int8_t, 3>> inputs; // per step: the squares' clues, forbid
-    std::vector<int64_t> closeWays;            // ways closing at the step, restOffOk aside
-    std::vector<long> states;                  // fronts stored at the step
-};
+} // namespace
 
-SweepCache::SweepCache() : data_(std::make_unique<Data>()) {}
-SweepCache::~SweepCache() = default;
-
-FrontierResult frontierCount(const Puzzle& puzzle, const State& known, int cap, long stateLimit,
-                             SweepCache& cache) {
+FrontierResult frontierCount(const Puzzle& puzzle, const State& known, int cap, int keep,
+                             long stateLimit) {
     FrontierResult result;
     const Plan& plan = planFor(puzzle.size);
-    if (!plan.fits) return unsweepable();
-    Sweep sweep(gridFor(puzzle.size), plan, puzzle, known);
-    sweep.closeAnywhere = true;
-    const int64_t cap64 = std::max(cap, 1);
-    SweepCache::Data& d = *cache.data_;
-    if (d.size != puzzle.size || d.cap != cap64 || d.layers.empty()) {
-        d.size = puzzle.size;
-        d.cap = cap64;
-        d.valid = 0;
-        d.layers.resize(plan.steps + 1);
-        d.inputs.assign(plan.steps, {});
-        d.closeWays.assign(plan.steps, 0);
-        d.states.assign(plan.steps, 0);
+    if (!plan.fits) {
+        result.aborted = true; // fronts that don't pack: nothing is known
+        return result;
     }
-    auto inputsOf = [&](int i) {
-        return std::array<int8_t, 3>{sweep.stepClue[i][0], sweep.stepClue[i][1], sweep.forbid[i]};
-    };
-    int start = 0;
-    while (start < d.valid && d.inputs[start] == inputsOf(start)) {
-        result.states += d.states[start];
-        if (stateLimit > 0 && result.states > stateLimit) {
-            result.aborted = true;
-            return result;
-        }
-        ++start;
-    }
-    d.valid = start;
-    if (start == 0) {
-        d.layers[0].clear();
-        d.layers[0].add(0, 1, cap64);
-    }
-    for (int i = start; i < plan.steps; ++i) {
-        const Layer& from = d.layers[i];
-        Layer& to = d.layers[i + 1];
-        to.clear();
-        int64_t closing = 0;
-        stepFronts(
-            sweep.rule(i), from,
-            [&](uint32_t s) { closing = std::min(cap64, closing + from.ways(s)); },
-            [&](uint64_t key, uint32_t s, int) { to.add(key, from.ways(s), cap64); });
-        d.inputs[i] = inputsOf(i);
-        d.closeWays[i] = closing;
-        d.states[i] = static_cast<long>(to.size());
-        d.valid = i + 1;
-        result.states += d.states[i];
-        if (stateLimit > 0 && result.states > stateLimit) {
-            result.aborted = true;
-            return result;
-        }
-    }
-    int64_t closed = 0;
-    for (int i = 0; i < plan.steps; ++i)
-        if (sweep.restOffOk[i]) closed = std::min(cap64, closed + d.closeWays[i]);
-    result.count = static_cast<int>(closed);
+    const Sweep sweep(gridFor(puzzle.size), plan, puzzle, known);
+    Layers layers(plan.steps, keep > 0);
+    std::vector<Closing> closings; // distinct closings give distinct loops
+    sweepFronts(sweep, layers, std::max(cap, 1), keep, stateLimit, result, closings);
+    if (keep <= 0 || result.count == 0 || result.aborted) return result;
+    loopsOfClosings(sweep, layers, closings, result);
+    if (static_cast<int>(result.solutions.size()) >= std::min(keep, result.count)) return result;
+    result.solutions.clear();
+    loopsOfLiveFronts(sweep, layers, keep, result);
     return result;
 }
 

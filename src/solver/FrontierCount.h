@@ -6,7 +6,6 @@
 
 #include "solver/Solver.h"
 
-#include <memory>
 #include <vector>
 
 namespace quirn::solver {
@@ -20,29 +19,7 @@ struct FrontierResult {
 
 // Counts the single loops agreeing with the clues and with every decided edge of `known`.
 // stateLimit > 0 gives up (aborted) once that many front states are stored.
-// rightToLeft sweeps the columns the other way: the same count, other fronts.
 FrontierResult frontierCount(const Puzzle& puzzle, const State& known, int cap, int keep,
-                             long stateLimit, bool rightToLeft = false);
-
-// A sweep's fronts after each step, kept for the next sweep: a front depends only on the
-// steps before it, so a puzzle whose clues and decided edges agree up to some step resumes
-// the sweep there. The generator asks for thousands of nearly equal sweeps.
-class SweepCache {
-  public:
-    SweepCache();
-    ~SweepCache();
-    SweepCache(const SweepCache&) = delete;
-    SweepCache& operator=(const SweepCache&) = delete;
-    struct Data;
-
-  private:
-    std::unique_ptr<Data> data_;
-    friend FrontierResult frontierCount(const Puzzle&, const State&, int, long, SweepCache&);
-};
-
-// frontierCount with keep = 0, the same result, resuming from `cache` where it can and
-// leaving this sweep in it.
-FrontierResult frontierCount(const Puzzle& puzzle, const State& known, int cap, long stateLimit,
-                             SweepCache& cache);
+                             long stateLimit);
 
 } // namespace quirn::solver
