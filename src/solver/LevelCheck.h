@@ -17,7 +17,7 @@ inline constexpr int kDefaultSolutionCap = 10;
 
 struct CheckReport {
     std::vector<std::string> problems; // empty: OK
-    int grade = 0;                     // 1..4 when unique
+    int grade = 0;                     // when unique: 1..5, or kNeedsSearch
     int solutionCount = -1;            // -1: not counted (clues unusable)
     bool countCapped = false;          // solutionCount reached the cap
     std::string otherSolution;         // a second loop as a line 1, when there is one
@@ -36,6 +36,10 @@ std::string loopProblem(const std::vector<int>& segments);
 // workLimit bounds the solver (see countSolutions); running out is reported as a problem.
 CheckReport checkLevel(std::string_view bytes, SizeClass size, int cap = kDefaultSolutionCap,
                        long workLimit = kDefaultWorkLimit);
+
+// The smallest size class whose block holds every segment of line 1 and every clue of
+// line 2 (as far as they read); advanced when none does.
+SizeClass smallestClassFor(std::string_view bytes);
 
 // The size class named by a "puzzles/<class>/" folder in the path, case-insensitively.
 std::optional<SizeClass> sizeClassFromPath(const std::filesystem::path& path);

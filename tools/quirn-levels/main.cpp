@@ -4,8 +4,8 @@
 //   quirn-levels generate --size CLASS --count N --seed S --out DIR [--from K] [--grade G]
 #include "core/levels/LevelFile.h"
 #include "core/text/LetterCase.h"
-#include "solver/Generator.h"
 #include "solver/LevelCheck.h"
+#include "solver/LevelSet.h"
 
 #include <charconv>
 #include <cstdio>
@@ -28,7 +28,11 @@ int usage() {
                  "  quirn-levels solve [--size CLASS] FILE\n"
                  "  quirn-levels generate --size CLASS --count N --seed S --out DIR [--from K] "
                  "[--grade G]\n"
-                 "CLASS: quick, normal, hard or advanced (any case).\n";
+                 "CLASS: quick, normal, hard or advanced (any case).\n"
+                 "G: easy, normal, tricky, hard or fiendish, or 1 to 5. Without --grade, the\n"
+                 "   levels rise from easy to fiendish as the shipped series does.\n"
+                 "Without --size, a file in a puzzles/CLASS/ folder is of that class, any other\n"
+                 "of the smallest class whose board holds its loop and clues.\n";
     return 2;
 }
 
@@ -45,7 +49,8 @@ template <typename T> std::optional<T> parseNumber(const std::string& text) {
 
 struct Options {
     std::optional<SizeClass> size;
-    std::optional<long> count, from, grade, cap;
+    std::optional<long> count, from, cap;
+    std::optional<int> grade;
     std::optional<uint64_t> seed;
     std::optional<std::string> out;
     std::vector<std::string> files;
@@ -85,9 +90,15 @@ Options parseOptions(int argc, char** argv) {
             number(o.count);
         else if (arg == "--from")
             number(o.from);
-        else if (arg == "--grade")
-            number(o.grade);
-        else if (arg == "--cap")
+        else if (arg == "--grade") {
+            if (auto v = value()) {
+                o.grade = parseGrade(*v);
+                if (!o.grade) {
+                    std::cerr << "--grade: not a grade: " << *v << "\n";
+                    o.bad = true;
+                }
+            }
+        } else if (arg == "--cap")
             number(o.cap);
         else if (arg == "--seed") {
             if (auto v = value()) {
@@ -108,10 +119,10 @@ Options parseOptions(int argc, char** argv) {
     return o;
 }
 
-SizeClass sizeFor(const Options& o, const std::string& file) {
+SizeClass sizeFor(const Options& o, const std::string& file, std::string_view bytes) {
     if (o.size) return *o.size;
     if (auto s = sizeClassFromPath(file)) return *s;
-    return SizeClass::Advanced; // the whole lattice
+    return smallestClassFor(bytes);
 }
 
 int runCheck(const Options& o) {
@@ -130,9 +141,9 @@ int runCheck(const Options& o) {
             ++failed;
             continue;
         }
-        const CheckReport report = checkLevel(*bytes, sizeFor(o, file), cap);
+        const CheckReport report = checkLevel(*bytes, sizeFor(o, file, *bytes), cap);
         if (report.ok()) {
-            std::cout << file << ": OK grade " << report.grade << "\n";
+            std::cout << file << ": OK " << gradeLabel(report.grade) << "\n";
         } else {
             ++failed;
             std::cout << file << ": FAIL: ";
@@ -161,7 +172,7 @@ int runSolve(const Options& o) {
     }
     std::vector<std::string> problems;
     const auto clues = gameClues(*lines.lines[1], &problems);
-    const SizeClass size = sizeFor(o, file);
+    const SizeClass size = sizeFor(o, file, *bytes);
     for (int i = 0; i < kSquareCount; ++i)
         if (clues[i] >= 0 && !squareInBlock(i, size))
             problems.push_back("clue outside the " + std::string(keywordOf(size)) +
@@ -182,7 +193,11 @@ int runSolve(const Options& o) {
               << "\n";
     for (const State& s : result.solutions)
         std::cout << "solution: " << formatSegmentList(onSegments(g, s)) << "\n";
-    if (result.count == 1) std::cout << "grade: " << gradeOf(puzzle) << "\n";
+    if (result.count == 1) {
+        Grading how;
+        how.solution = &result.solutions[0];
+        std::cout << gradeLabel(logicGrade(puzzle, how)) << "\n";
+    }
     std::cout << "search nodes: " << result.nodes << "\n";
     if (result.states > 0) std::cout << "sweep states: " << result.states << "\n";
     return result.count == 1 ? 0 : 1;
@@ -195,10 +210,6 @@ int runGenerate(const Options& o) {
         std::cerr << "--count must be 1..10000 and --from non-negative\n";
         return 2;
     }
-    if (o.grade && (*o.grade < 1 || *o.grade > kMaxGrade)) {
-        std::cerr << "--grade must be 1.." << kMaxGrade << "\n";
-        return 2;
-    }
     std::error_code ec;
     fs::create_directories(*o.out, ec);
     if (!fs::is_directory(*o.out)) {
@@ -206,13 +217,13 @@ int runGenerate(const Options& o) {
         return 1;
     }
     const int n = static_cast<int>(*o.count);
-    std::vector<Level> levels;
-    if (o.grade) {
-        levels = generateSet(*o.size, n, *o.seed, static_cast<int>(*o.grade));
-    } else {
-        levels = generateSet(*o.size, n, *o.seed);
-    }
+    const std::vector<Level> levels = generateSet(
+        *o.size, n, *o.seed, o.grade ? gradeSchedule(*o.grade, n) : std::vector<Slot>{});
     for (int i = 0; i < n; ++i) {
+        if (levels[i].grade == 0) {
+            std::cerr << "no level made for number " << from + i << "\n";
+            return 1;
+        }
         const fs::path path = fs::path(*o.out) / ("game" + std::to_string(from + i) + ".puz");
         std::ofstream out(path, std::ios::binary | std::ios::trunc);
         const std::string text = levelFileText(levels[i]);
@@ -221,8 +232,8 @@ int runGenerate(const Options& o) {
             std::cerr << "cannot write " << path.string() << "\n";
             return 1;
         }
-        std::cout << path.string() << ": grade " << levels[i].grade << ", " << levels[i].clueCount
-                  << " clues\n";
+        std::cout << path.string() << ": " << gradeLabel(levels[i].grade) << ", "
+                  << levels[i].clueCount << " clues\n";
     }
     return 0;
 }
