@@ -201,6 +201,32 @@ TEST(Check, SizeClassFromFolderNameIgnoresCase) {
     EXPECT_EQ(sizeClassFromPath("/x/levels/game9.puz"), std::nullopt);
 }
 
+TEST(Check, FileOutsideTheSeriesFoldersTakesTheSmallestBoardThatHoldsIt) {
+    struct Case {
+        std::vector<int> loop;
+        int clueSquare; // -1: none
+        SizeClass expected;
+    };
+    const Case cases[] = {
+        {testing::rectangleLoop(0, 0, 0, 0), -1, SizeClass::Quick},
+        {testing::rectangleLoop(4, 4, 4, 4), squareIndex(4, 4), SizeClass::Quick},
+        {testing::rectangleLoop(0, 0, 0, 5), -1, SizeClass::Normal},
+        {testing::rectangleLoop(0, 0, 0, 0), squareIndex(5, 5), SizeClass::Normal},
+        {testing::rectangleLoop(0, 0, 0, 0), squareIndex(6, 6), SizeClass::Hard},
+        {testing::rectangleLoop(6, 0, 6, 0), -1, SizeClass::Hard},
+        {testing::rectangleLoop(0, 7, 0, 7), -1, SizeClass::Advanced},
+        {testing::rectangleLoop(0, 0, 0, 0), squareIndex(6, 7), SizeClass::Advanced},
+    };
+    for (const Case& c : cases) {
+        std::array<std::string, kSquareCount> clues;
+        if (c.clueSquare >= 0) clues[c.clueSquare] = "1";
+        EXPECT_EQ(smallestClassFor(file(formatSegmentList(c.loop), formatClueText(clues))),
+                  c.expected)
+            << formatSegmentList(c.loop) << " " << c.clueSquare;
+    }
+    EXPECT_EQ(smallestClassFor("garbage"), SizeClass::Quick);
+}
+
 TEST(Check, MissingFileIsReported) {
     std::string problem;
     EXPECT_FALSE(readLevelBytes("/nonexistent/quirn/game1.puz", problem));
