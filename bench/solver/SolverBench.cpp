@@ -80,8 +80,9 @@ void BM_SolveUnique(benchmark::State& state) {
     for (auto _ : state) {
         const auto t0 = std::chrono::steady_clock::now();
         const SolveResult r = countSolutions(puzzles[i++ % puzzles.size()], 2, 1);
-        us.push_back(std::chrono::duration<double, std::micro>(std::chrono::steady_clock::now() - t0)
-                         .count());
+        us.push_back(
+            std::chrono::duration<double, std::micro>(std::chrono::steady_clock::now() - t0)
+                .count());
         benchmark::DoNotOptimize(r.count);
     }
     state.counters["median_us"] = median(us);
@@ -104,7 +105,7 @@ void BM_Generate(benchmark::State& state) {
     long attempts = 0;
     for (auto _ : state) {
         const LevelRequest request{size, grade,
-                                   static_cast<int>(slots[seed % kSeeds].clueShare * cells + 0.5)};
+                                   static_cast<int>(slots[seed % kSeeds].clueShare * cells)};
         Rng rng(static_cast<uint64_t>(++seed));
         GenerateStats stats;
         const double t0 = processCpuMs();

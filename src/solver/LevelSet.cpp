@@ -51,7 +51,7 @@ Level levelFor(SizeClass size, uint64_t seed, int i, Slot& slot) {
         uint64_t mix = seed ^ (0xA24BAED4963EE407ull * static_cast<uint64_t>(i + 1)) ^ (salt << 48);
         Rng rng(splitmix64(mix));
         const LevelRequest request{size, slot.grade,
-                                   static_cast<int>(std::lround(slot.clueShare * g.cellCount))};
+                                   static_cast<int>(slot.clueShare * g.cellCount)};
         Level level = generateLevel(request, rng);
         if (level.grade != 0) return level;
     }
@@ -111,10 +111,12 @@ std::vector<Level> generateSet(SizeClass size, int n, uint64_t seed, std::vector
                          [&](int a, int b) { return levels[a].clueCount > levels[b].clueCount; });
         for (std::size_t k = 0; k < at.size(); ++k) out[at[k]] = std::move(levels[byClues[k]]);
     }
-    // Each grade's messages in a shuffled round, so neighbours differ.
+    // Each grade's messages in shuffled rounds; a round never starts with the message
+    // just shown.
     uint64_t mix = seed ^ 0x5EED5EED5EED5EEDull;
     Rng rng(splitmix64(mix));
     std::map<int, std::vector<std::string>> rounds;
+    std::string previous;
     for (Level& level : out) {
         const auto& all = successMessages(level.grade);
         if (all.empty()) continue;
@@ -123,9 +125,11 @@ std::vector<Level> generateSet(SizeClass size, int n, uint64_t seed, std::vector
             round = all;
             for (int i = static_cast<int>(round.size()) - 1; i > 0; --i)
                 std::swap(round[i], round[rng.below(i + 1)]);
+            if (round.back() == previous) std::swap(round.back(), round.front());
         }
         level.message = round.back();
         round.pop_back();
+        previous = level.message;
     }
     return out;
 }
