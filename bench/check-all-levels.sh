@@ -3,12 +3,12 @@
 # Usage: bench/check-all-levels.sh [path/to/quirn-levels] [runs]
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
-tool=${1:-$root/build-levels/game/quirn-levels}
+tool=${1:-$root/build/game/quirn-levels}
 runs=${2:-5}
 files=("$root"/data/puzzles/*/game*.puz)
 echo "${#files[@]} level files"
 if command -v hyperfine > /dev/null; then
-  hyperfine --warmup 1 --runs "$runs" "$tool check ${files[*]}"
+  hyperfine --warmup 1 --runs "$runs" -n "check ${#files[@]} levels" "$tool check ${files[*]}"
   exit
 fi
 for i in $(seq 1 "$runs"); do

@@ -45,15 +45,15 @@ struct Plan {
     std::array<std::array<int8_t, 2>, kMaxEdges> cellNew{}; // slot taking the edge's square k
 };
 
-Plan buildPlan(const Grid& g) {
-    Plan p;
+// The steps' edges, column by column, and where each dot and square first and last meets
+// the sweep.
+void orderSteps(const Grid& g, Plan& p, std::array<int16_t, kMaxEdges>& stepOf,
+                std::array<int16_t, kMaxCells>& cellLast) {
     for (int x = 0; x <= g.cols; ++x)
         for (int y = 0; y <= g.rows; ++y) {
             if (y < g.rows) p.edge[p.steps++] = static_cast<int16_t>(g.vEdge(y, x));
             if (x < g.cols) p.edge[p.steps++] = static_cast<int16_t>(g.hEdge(y, x));
         }
-    std::array<int16_t, kMaxEdges> stepOf{};
-    std::array<int16_t, kMaxCells> cellLast{};
     p.dotFirst.fill(-1);
     p.cellFirst.fill(-1);
     for (int i = 0; i < p.steps; ++i) {
@@ -69,6 +69,82 @@ Plan buildPlan(const Grid& g) {
             cellLast[c] = static_cast<int16_t>(i);
         }
     }
+}
+
+// The front after step i: its dots and squares, where the edge's dots and squares were
+// in the front before, and where each slot comes from.
+void addFront(const Grid& g, Plan& p, int i, const std::array<int16_t, kMaxCells>& cellLast) {
+    const int e = p.edge[i];
+    int nd = 0, nc = 0;
+    for (int d = 0; d < g.dotCount; ++d)
+        if (p.dotFirst[d] <= i && i < p.dotLast[d] && nd < kMaxFront)
+            p.frontDot[i][nd++] = static_cast<int16_t>(d);
+    for (int c = 0; c < g.cellCount; ++c)
+        if (p.cellFirst[c] <= i && i < cellLast[c] && nc < kMaxFront)
+            p.frontCell[i][nc++] = static_cast<int16_t>(c);
+    p.frontDotCount[i] = static_cast<int8_t>(nd);
+    p.frontCellCount[i] = static_cast<int8_t>(nc);
+    const int pd = i > 0 ? p.frontDotCount[i - 1] : 0, pc = i > 0 ? p.frontCellCount[i - 1] : 0;
+    for (int k = 0; k < 2; ++k) {
+        p.dotSlot[i][k] = p.cellSlot[i][k] = -1;
+        for (int j = 0; j < pd; ++j)
+            if (p.frontDot[i - 1][j] == g.edgeDots[e][k]) p.dotSlot[i][k] = static_cast<int8_t>(j);
+        for (int j = 0; j < pc; ++j)
+            if (p.frontCell[i - 1][j] == g.edgeCells[e][k])
+                p.cellSlot[i][k] = static_cast<int8_t>(j);
+    }
+    for (int j = 0; j < pc; ++j)
+        if (j != p.cellSlot[i][0] && j != p.cellSlot[i][1])
+            p.otherNeeds[i] |= uint64_t{3} << (kNeedBits * j);
+    // Only the edge's dots and squares may join the front.
+    auto source = [&](int x, const auto& ends, const int16_t* before, int count) {
+        int8_t src = x == ends[0] ? -1 : x == ends[1] ? -2 : -3;
+        for (int q = 0; q < count && src == -3; ++q)
+            if (before[q] == x) src = static_cast<int8_t>(q);
+        if (src == -3) p.fits = false;
+        return src;
+    };
+    const int16_t* dotsBefore = i > 0 ? p.frontDot[i - 1].data() : nullptr;
+    const int16_t* cellsBefore = i > 0 ? p.frontCell[i - 1].data() : nullptr;
+    for (int j = 0; j < nd; ++j)
+        p.dotSrc[i][j] = source(p.frontDot[i][j], g.edgeDots[e], dotsBefore, pd);
+    for (int j = 0; j < nc; ++j)
+        p.cellSrc[i][j] = source(p.frontCell[i][j], g.edgeCells[e], cellsBefore, pc);
+    if (nd * kDotBits + nc * kNeedBits > 64 || nd >= kMaxFront || nc >= kMaxFront) p.fits = false;
+}
+
+// Whether step i keeps every old slot in place, and the mask and new slots if so.
+void markInPlace(Plan& p, int i) {
+    const int nd = p.frontDotCount[i], nc = p.frontCellCount[i];
+    const int pd = i > 0 ? p.frontDotCount[i - 1] : 0, pc = i > 0 ? p.frontCellCount[i - 1] : 0;
+    bool inPlace = nd == pd && nc == pc;
+    p.dotNew[i] = p.cellNew[i] = {-1, -1};
+    for (int j = 0; j < nd && inPlace; ++j) {
+        const int src = p.dotSrc[i][j];
+        if (src == j)
+            p.keepMask[i] |= uint64_t{15} << (kDotBits * j);
+        else if (src < 0 && src >= -2)
+            p.dotNew[i][-1 - src] = static_cast<int8_t>(j);
+        else
+            inPlace = false;
+    }
+    for (int j = 0; j < nc && inPlace; ++j) {
+        const int src = p.cellSrc[i][j];
+        if (src == j)
+            p.keepMask[i] |= uint64_t{3} << (nd * kDotBits + kNeedBits * j);
+        else if (src < 0 && src >= -2)
+            p.cellNew[i][-1 - src] = static_cast<int8_t>(j);
+        else
+            inPlace = false;
+    }
+    p.inPlace[i] = inPlace;
+}
+
+Plan buildPlan(const Grid& g) {
+    Plan p;
+    std::array<int16_t, kMaxEdges> stepOf{};
+    std::array<int16_t, kMaxCells> cellLast{};
+    orderSteps(g, p, stepOf, cellLast);
     for (int i = 0; i < p.steps; ++i) {
         const int e = p.edge[i];
         for (int k = 0; k < 2; ++k) {
@@ -78,67 +154,8 @@ Plan buildPlan(const Grid& g) {
             for (int side : g.cellEdges[c]) left += stepOf[side] > i;
             p.remainAfter[i][k] = static_cast<int8_t>(left);
         }
-        int nd = 0, nc = 0;
-        for (int d = 0; d < g.dotCount; ++d)
-            if (p.dotFirst[d] <= i && i < p.dotLast[d] && nd < kMaxFront)
-                p.frontDot[i][nd++] = static_cast<int16_t>(d);
-        for (int c = 0; c < g.cellCount; ++c)
-            if (p.cellFirst[c] <= i && i < cellLast[c] && nc < kMaxFront)
-                p.frontCell[i][nc++] = static_cast<int16_t>(c);
-        p.frontDotCount[i] = static_cast<int8_t>(nd);
-        p.frontCellCount[i] = static_cast<int8_t>(nc);
-        const int pd = i > 0 ? p.frontDotCount[i - 1] : 0, pc = i > 0 ? p.frontCellCount[i - 1] : 0;
-        for (int k = 0; k < 2; ++k) {
-            p.dotSlot[i][k] = p.cellSlot[i][k] = -1;
-            for (int j = 0; j < pd; ++j)
-                if (p.frontDot[i - 1][j] == g.edgeDots[e][k])
-                    p.dotSlot[i][k] = static_cast<int8_t>(j);
-            for (int j = 0; j < pc; ++j)
-                if (p.frontCell[i - 1][j] == g.edgeCells[e][k])
-                    p.cellSlot[i][k] = static_cast<int8_t>(j);
-        }
-        for (int j = 0; j < pc; ++j)
-            if (j != p.cellSlot[i][0] && j != p.cellSlot[i][1])
-                p.otherNeeds[i] |= uint64_t{3} << (kNeedBits * j);
-        for (int j = 0; j < nd; ++j) {
-            const int d = p.frontDot[i][j];
-            int8_t src = d == g.edgeDots[e][0] ? -1 : d == g.edgeDots[e][1] ? -2 : -3;
-            for (int q = 0; q < pd && src == -3; ++q)
-                if (p.frontDot[i - 1][q] == d) src = static_cast<int8_t>(q);
-            if (src == -3) p.fits = false; // only the edge's dots can join the front
-            p.dotSrc[i][j] = src;
-        }
-        for (int j = 0; j < nc; ++j) {
-            const int c = p.frontCell[i][j];
-            int8_t src = c == g.edgeCells[e][0] ? -1 : c == g.edgeCells[e][1] ? -2 : -3;
-            for (int q = 0; q < pc && src == -3; ++q)
-                if (p.frontCell[i - 1][q] == c) src = static_cast<int8_t>(q);
-            if (src == -3) p.fits = false;
-            p.cellSrc[i][j] = src;
-        }
-        if (nd * kDotBits + nc * kNeedBits > 64 || nd >= kMaxFront || nc >= kMaxFront)
-            p.fits = false;
-        bool inPlace = nd == pd && nc == pc;
-        p.dotNew[i] = p.cellNew[i] = {-1, -1};
-        for (int j = 0; j < nd && inPlace; ++j) {
-            const int src = p.dotSrc[i][j];
-            if (src == j)
-                p.keepMask[i] |= uint64_t{15} << (kDotBits * j);
-            else if (src < 0 && src >= -2)
-                p.dotNew[i][-1 - src] = static_cast<int8_t>(j);
-            else
-                inPlace = false;
-        }
-        for (int j = 0; j < nc && inPlace; ++j) {
-            const int src = p.cellSrc[i][j];
-            if (src == j)
-                p.keepMask[i] |= uint64_t{3} << (nd * kDotBits + kNeedBits * j);
-            else if (src < 0 && src >= -2)
-                p.cellNew[i][-1 - src] = static_cast<int8_t>(j);
-            else
-                inPlace = false;
-        }
-        p.inPlace[i] = inPlace;
+        addFront(g, p, i, cellLast);
+        markInPlace(p, i);
     }
     return p;
 }

@@ -57,20 +57,11 @@ void addCorners(Grid& g) {
         }
 }
 
-Grid buildGrid(SizeClass size) {
-    Grid g;
-    g.size = size;
-    const BlockShape shape = blockShape(size);
-    g.rows = shape.rows;
-    g.cols = shape.cols;
-    g.cellCount = g.rows * g.cols;
-    g.edgeCount = (g.rows + 1) * g.cols + g.rows * (g.cols + 1);
-    g.dotCount = (g.rows + 1) * (g.cols + 1);
+// The edges with their segments, dots and squares.
+void addEdges(Grid& g) {
     g.segmentEdge.fill(-1);
-    g.squareCell.fill(-1);
     for (auto& d : g.dotEdges) d.fill(-1);
     for (auto& e : g.edgeCells) e.fill(-1);
-
     auto addDotEdge = [&](int dot, int edge) {
         g.dotEdges[dot][g.dotEdgeCount[dot]++] = static_cast<int16_t>(edge);
     };
@@ -97,6 +88,11 @@ Grid buildGrid(SizeClass size) {
             if (c < g.cols) g.edgeCells[e][1] = static_cast<int16_t>(g.cell(r, c));
         }
     for (int e = 0; e < g.edgeCount; ++e) g.segmentEdge[g.edgeSegment[e]] = static_cast<int16_t>(e);
+}
+
+// The squares with their sides and neighbours, and the border.
+void addCells(Grid& g) {
+    g.squareCell.fill(-1);
     for (int r = 0; r < g.rows; ++r)
         for (int c = 0; c < g.cols; ++c) {
             const int cell = g.cell(r, c);
@@ -120,6 +116,19 @@ Grid buildGrid(SizeClass size) {
             const auto& sides = g.edgeSides[g.cellEdges[c][k]];
             g.cellNeighbours[c][k] = sides[0] == c ? sides[1] : sides[0];
         }
+}
+
+Grid buildGrid(SizeClass size) {
+    Grid g;
+    g.size = size;
+    const BlockShape shape = blockShape(size);
+    g.rows = shape.rows;
+    g.cols = shape.cols;
+    g.cellCount = g.rows * g.cols;
+    g.edgeCount = (g.rows + 1) * g.cols + g.rows * (g.cols + 1);
+    g.dotCount = (g.rows + 1) * (g.cols + 1);
+    addEdges(g);
+    addCells(g);
     addCorners(g);
     return g;
 }

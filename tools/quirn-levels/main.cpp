@@ -61,55 +61,37 @@ Options parseOptions(int argc, char** argv) {
     Options o;
     for (int i = 2; i < argc; ++i) {
         const std::string arg = argv[i];
-        auto value = [&]() -> std::optional<std::string> {
+        // The option's value read by `parse`; a missing or unreadable one is reported.
+        auto read = [&](auto& target, auto parse, const char* what) {
             if (i + 1 >= argc) {
                 std::cerr << arg << " needs a value\n";
                 o.bad = true;
-                return std::nullopt;
+                return;
             }
-            return std::string(argv[++i]);
-        };
-        auto number = [&](std::optional<long>& target) {
-            if (auto v = value()) {
-                target = parseNumber<long>(*v);
-                if (!target) {
-                    std::cerr << arg << ": not a number: " << *v << "\n";
-                    o.bad = true;
-                }
+            const std::string v = argv[++i];
+            target = parse(v);
+            if (!target) {
+                std::cerr << arg << ": " << what << ": " << v << "\n";
+                o.bad = true;
             }
         };
-        if (arg == "--size") {
-            if (auto v = value()) {
-                o.size = parseSize(*v);
-                if (!o.size) {
-                    std::cerr << "unknown size class: " << *v << "\n";
-                    o.bad = true;
-                }
-            }
-        } else if (arg == "--count")
-            number(o.count);
+        const auto number = [](const std::string& v) { return parseNumber<long>(v); };
+        if (arg == "--size")
+            read(o.size, parseSize, "unknown size class");
+        else if (arg == "--count")
+            read(o.count, number, "not a number");
         else if (arg == "--from")
-            number(o.from);
-        else if (arg == "--grade") {
-            if (auto v = value()) {
-                o.grade = parseGrade(*v);
-                if (!o.grade) {
-                    std::cerr << "--grade: not a grade: " << *v << "\n";
-                    o.bad = true;
-                }
-            }
-        } else if (arg == "--cap")
-            number(o.cap);
-        else if (arg == "--seed") {
-            if (auto v = value()) {
-                o.seed = parseNumber<uint64_t>(*v);
-                if (!o.seed) {
-                    std::cerr << "--seed: not a number: " << *v << "\n";
-                    o.bad = true;
-                }
-            }
-        } else if (arg == "--out")
-            o.out = value();
+            read(o.from, number, "not a number");
+        else if (arg == "--cap")
+            read(o.cap, number, "not a number");
+        else if (arg == "--grade")
+            read(
+                o.grade, [](const std::string& v) { return parseGrade(v); }, "not a grade");
+        else if (arg == "--seed")
+            read(o.seed, parseNumber<uint64_t>, "not a number");
+        else if (arg == "--out")
+            read(
+                o.out, [](const std::string& v) { return std::optional(v); }, "");
         else if (arg.size() > 2 && arg.rfind("--", 0) == 0) {
             std::cerr << "unknown option " << arg << "\n";
             o.bad = true;
