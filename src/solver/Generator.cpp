@@ -111,11 +111,9 @@ class Carver {
             const int room = count_ > target_ ? count_ - target_ : 1;
             const int n = single ? 1 : std::min({batch, room, static_cast<int>(order_.size() - i)});
             for (std::size_t k = i; k < i + n; ++k) puzzle_.clue[order_[k]] = -1;
-            // A second loop near a lone removed clue is the cheapest disproof.
             const int grade = n > 1 ? gradeUpTo(std::min(want_, kGradeTricky), grade_, -1)
-                              : secondLoop_.foundNear(order_[i])
-                                  ? kNeedsSearch
-                                  : gradeUpTo(want_, grade_, order_[i]);
+                              : secondLoopNear(order_[i]) ? kNeedsSearch
+                                                          : gradeUpTo(want_, grade_, order_[i]);
             if (grade <= want_) {
                 for (std::size_t k = i; k < i + n; ++k) removed_.push_back(order_[k]);
                 grade_ = grade;
@@ -129,6 +127,13 @@ class Carver {
             batch = 1;
         }
         return true;
+    }
+
+    // A second loop near a lone removed clue is the cheapest disproof; the slower one only
+    // where the check would need the look-ahead.
+    bool secondLoopNear(int removed) {
+        const bool lookAhead = want_ >= kGradeFiendish && grade_ >= kGradeTricky;
+        return secondLoop_.flipFound(removed) || (lookAhead && secondLoop_.sweepFound(removed));
     }
 
     // Clues given back (3s first, never 0s) while the level still needs its grade, up to the

@@ -15,10 +15,6 @@ SecondLoop::SecondLoop(const Puzzle& p, const State& loop)
     }
 }
 
-bool SecondLoop::foundNear(int square) {
-    return flipFound(square) || sweepFound(square);
-}
-
 bool SecondLoop::sweepFound(int square) const {
     State near = loop_;
     const auto open = edgesNear(g_, square, kSecondLoopReach);

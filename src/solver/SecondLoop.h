@@ -17,14 +17,14 @@ class SecondLoop {
     // `loop` solves `p`; p's clues may change between calls (the generator takes them away).
     SecondLoop(const Puzzle& p, const State& loop);
 
-    // Whether a loop other than the known one agrees with every clue: first by turning up
-    // to kFlipSquares connected squares, at or beside `square`, inside out; then by the
-    // exact sweep with every side beyond kSecondLoopReach of it fixed to the known loop.
-    bool foundNear(int square);
+    // Whether a loop other than the known one agrees with every clue, found by turning up
+    // to kFlipSquares connected squares, at or beside `square`, inside out: quick.
+    bool flipFound(int square);
+    // The same by the exact sweep with every side beyond kSecondLoopReach of `square`
+    // fixed to the known loop: slower, and finds more.
+    bool sweepFound(int square) const;
 
   private:
-    bool flipFound(int square);
-    bool sweepFound(int square) const;
     int neighbours(int x, int* out) const;
     int colour(int x) const { return x < 0 ? 0 : inside_[x] ^ flip_[x]; }
     bool clueHolds(int x) const;

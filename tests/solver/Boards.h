@@ -2,7 +2,6 @@
 // for a clue; the string's shape picks nothing, the size class is given.
 #pragma once
 
-#include "core/levels/LevelFile.h"
 #include "solver/Solver.h"
 
 #include <algorithm>
@@ -57,17 +56,6 @@ inline std::string checkerboard(char d, int parity) {
         for (int c = 0; c < kCols; ++c) rows += (r + c) % 2 == parity ? d : '.';
     }
     return rows;
-}
-
-// Clues of every square from a loop.
-inline std::string cluesOf(const std::vector<int>& loop, SizeClass size) {
-    std::array<std::string, kSquareCount> clues;
-    for (int sq : blockSquares(size)) {
-        int n = 0;
-        for (int side : squareSides(sq)) n += std::count(loop.begin(), loop.end(), side) > 0;
-        clues[sq] = std::string(1, static_cast<char>('0' + n));
-    }
-    return formatClueText(clues);
 }
 
 } // namespace quirn::solver::testing
