@@ -21,6 +21,9 @@ constexpr long kSecondLoopSweep = 20'000;
 // grade.
 constexpr int kFocusReach = 1;
 
+// Clues in a row that must stay, once the level needs its grade, before no more are tried.
+constexpr int kMaxKeptInARow = 8;
+
 // Order of taking clues away, by digit 0..3 (lower first; ties in random order).
 constexpr std::array<int, 4> kRemovalRank{0, 1, 1, 1};
 constexpr std::array<int, 4> kEasyRemovalRank{1, 2, 0, 3};
@@ -102,10 +105,12 @@ class Carver {
 
     // Clues go in growing batches while batches pass, one at a time after a batch fails, until
     // the puzzle needs the grade wanted with no more clues than the target. A batch is
-    // checked only below the look-ahead: while that finishes, most removals pass.
+    // checked only below the look-ahead: while that finishes, most removals pass. Once the
+    // level needs its grade, a long run of clues that must stay ends it: few more would go.
     bool takeAway(const Cancel& cancelled) {
-        int batch = 1;
-        for (std::size_t i = 0; i < order_.size() && !(count_ <= target_ && grade_ == want_);) {
+        int batch = 1, kept = 0;
+        for (std::size_t i = 0; i < order_.size() && !(count_ <= target_ && grade_ == want_) &&
+                                !(grade_ == want_ && kept >= kMaxKeptInARow);) {
             if (cancelled()) return false;
             const bool single = batch == 1 || grade_ >= kGradeHard;
             const int room = count_ > target_ ? count_ - target_ : 1;
@@ -120,8 +125,10 @@ class Carver {
                 count_ -= n;
                 i += n;
                 batch = std::min(2 * batch, kMaxBatch);
+                kept = 0;
                 continue;
             }
+            kept += grade_ == want_;
             for (std::size_t k = i; k < i + n; ++k) puzzle_.clue[order_[k]] = full_.clue[order_[k]];
             if (n == 1) ++i;
             batch = 1;
