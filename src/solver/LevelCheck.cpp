@@ -213,7 +213,7 @@ CheckReport checkLevel(std::string_view bytes, SizeClass size, int cap, long wor
 }
 
 SizeClass smallestClassFor(std::string_view bytes) {
-    const LevelLines lines = readLevelLines(bytes.substr(0, kMaxLevelFileBytes));
+    const LevelLines lines = readLevelLines(bytes.substr(0, kLevelFileLimit));
     std::vector<int> segments;
     if (lines.lines[0])
         for (const std::string& item : splitSegmentItems(*lines.lines[0]))
