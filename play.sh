@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds, and starts the game.
+# Installs what the game needs and is missing, builds the game and the level tool, and
+# starts the game.
 set -euo pipefail
 root=$(cd "$(dirname "$0")" && pwd)
-"$root/scripts/install-deps.sh"
-"$root/scripts/build.sh"
-exec "$root/build/game/quirn"
+"$root/scripts/install-deps.sh" play
+"$root/scripts/build.sh" play
+exec "$root/build/game/quirn-puzzle"

@@ -1,39 +1,38 @@
-# `cmake --install build --prefix ~/Games/quirn` lays the game out as one self-contained
-# folder: the executables beside puzzles/, setup/ and the help texts, as the game expects,
-# plus a desktop entry and icons under share/.
+# `cmake --install` lays the game out as a Linux package does (GNUInstallDirs): the
+# programs in bin/, the shipped data in share/quirn-puzzle/, which the game finds from
+# its own folder, so any prefix and DESTDIR work; then the desktop entry, icons,
+# AppStream metainfo and man pages where the desktop and man look for them.
+include(GNUInstallDirs)
 
-# The game's settings and series progress are the player's: installed only where missing,
-# so installing a newer version over an old one keeps them.
-install(DIRECTORY ${PROJECT_SOURCE_DIR}/data/ DESTINATION .
+set(QUIRN_DATA_DESTINATION ${CMAKE_INSTALL_DATADIR}/quirn-puzzle)
+# The data folder seen from the executable's folder, for the game itself.
+file(RELATIVE_PATH QUIRN_INSTALLED_DATA ${CMAKE_INSTALL_FULL_BINDIR}
+  ${CMAKE_INSTALL_FULL_DATADIR}/quirn-puzzle)
+
+# The settings and series progress are the player's where the data folder is theirs (a
+# prefix in their home): installed only where missing, so a newer version installed
+# over an old one keeps them.
+install(DIRECTORY ${PROJECT_SOURCE_DIR}/data/ DESTINATION ${QUIRN_DATA_DESTINATION}
   PATTERN quirn.cfg EXCLUDE
   PATTERN level.dat EXCLUDE)
 install(CODE "
   execute_process(COMMAND \${CMAKE_COMMAND} -DSOURCE=${PROJECT_SOURCE_DIR}/data
-    \"-DDEST=\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}\"
+    \"-DDEST=\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${QUIRN_DATA_DESTINATION}\"
     -P ${PROJECT_SOURCE_DIR}/cmake/CopyMissing.cmake
     COMMAND_ERROR_IS_FATAL ANY)")
 
-install(FILES ${PROJECT_SOURCE_DIR}/src/gui/art/icon.png
-  DESTINATION share/icons/hicolor/48x48/apps RENAME quirn-puzzle.png)
-install(FILES ${PROJECT_SOURCE_DIR}/packaging/quirn-puzzle-256.png
-  DESTINATION share/icons/hicolor/256x256/apps RENAME quirn-puzzle.png)
-install(PROGRAMS ${PROJECT_SOURCE_DIR}/packaging/link-desktop-entry.sh
-  DESTINATION share/quirn-puzzle)
-# The entry names the installed paths, known only once the prefix is chosen.
-install(CODE "
-  execute_process(COMMAND \${CMAKE_COMMAND}
-    -DTEMPLATE=${PROJECT_SOURCE_DIR}/packaging/quirn-puzzle.desktop.in
-    \"-DPREFIX=\${CMAKE_INSTALL_PREFIX}\"
-    \"-DOUTPUT=\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/share/applications/quirn-puzzle.desktop\"
-    -P ${PROJECT_SOURCE_DIR}/packaging/WriteDesktopEntry.cmake
-    COMMAND_ERROR_IS_FATAL ANY)")
+include(${PROJECT_SOURCE_DIR}/packaging/Docs.cmake)
+if(QUIRN_BUILD_GUI)
+  include(${PROJECT_SOURCE_DIR}/packaging/Desktop.cmake)
+endif()
 
-# The programs are defined in folders that may come after this file is included, or not
-# be built at all (no Qt): decide once the whole project has been read.
+# The programs are defined in folders read after this file, or not built at all (no
+# Qt): decide once the whole project has been read.
 function(quirn_install_programs)
-  foreach(program quirn quirn-levels)
+  foreach(program quirn-puzzle quirn-levels)
     if(TARGET ${program})
-      install(TARGETS ${program} RUNTIME DESTINATION .)
+      install(TARGETS ${program} RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+      add_dependencies(${program} quirn_docs)
     endif()
   endforeach()
 endfunction()

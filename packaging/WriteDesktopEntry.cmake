@@ -1,6 +1,7 @@
-# Fills in the desktop entry for the folder the game is installed in. Runs at install
-# time (the prefix is only known then), from cmake/Install.cmake:
-#   -DTEMPLATE=quirn-puzzle.desktop.in -DPREFIX=<install prefix> -DOUTPUT=<file>
+# Fills in the desktop entry for the prefix the game is installed in. Runs at install
+# time (the prefix is only known then), from packaging/Desktop.cmake:
+#   -DTEMPLATE=<entry>.in -DPREFIX=<install prefix> -DBINDIR=bin -DDATADIR=share
+#   -DOUTPUT=<file>
 
 # Exec takes a quoted argument: inside quotes ", `, $ and \ are escaped with \, and a
 # literal % is doubled; then the whole value is escaped once more as a desktop string.
@@ -14,18 +15,18 @@ function(quirn_exec_argument path out)
   set(${out} "${v}" PARENT_SCOPE)
 endfunction()
 
-# Plain string values: only the backslash needs escaping.
-function(quirn_desktop_string value out)
-  string(REPLACE "\\" "\\\\" v "${value}")
-  set(${out} "${v}" PARENT_SCOPE)
-endfunction()
+# Under /usr and /usr/local the desktop finds the program on its PATH and the icon in its
+# theme by name; anywhere else the entry names the installed files.
+if(PREFIX MATCHES "^/usr(/local)?/?$" AND BINDIR STREQUAL "bin" AND DATADIR STREQUAL "share")
+  set(exec quirn-puzzle)
+  set(icon quirn-puzzle)
+else()
+  quirn_exec_argument("${PREFIX}/${BINDIR}/quirn-puzzle" exec)
+  string(REPLACE "\\" "\\\\" icon "${PREFIX}/${DATADIR}/icons/hicolor/256x256/apps/quirn-puzzle.png")
+endif()
 
 file(READ "${TEMPLATE}" entry)
-quirn_exec_argument("${PREFIX}/quirn" exec)
-quirn_desktop_string("${PREFIX}" path)
-quirn_desktop_string("${PREFIX}/share/icons/hicolor/48x48/apps/quirn-puzzle.png" icon)
 string(REPLACE "@QUIRN_EXEC@" "${exec}" entry "${entry}")
-string(REPLACE "@QUIRN_PATH@" "${path}" entry "${entry}")
 string(REPLACE "@QUIRN_ICON@" "${icon}" entry "${entry}")
 get_filename_component(dir "${OUTPUT}" DIRECTORY)
 file(MAKE_DIRECTORY "${dir}")

@@ -3,7 +3,7 @@
 # desktop entry into ~/.local/share/applications.
 #   <prefix>/share/quirn-puzzle/link-desktop-entry.sh            link
 #   <prefix>/share/quirn-puzzle/link-desktop-entry.sh --remove   unlink
-# From a source tree, name the install prefix: packaging/link-desktop-entry.sh ~/Games/quirn
+# From a source tree, name the install prefix: packaging/link-desktop-entry.sh ~/Games/quirn-puzzle
 set -eu
 
 remove=false
@@ -19,9 +19,9 @@ if [ -z "$prefix" ]; then
     prefix=$(cd "$(dirname "$0")/../.." && pwd)
 fi
 
-entry="$prefix/share/applications/quirn-puzzle.desktop"
+entry="$prefix/share/applications/example.quirnpuzzle.QuirnPuzzle.desktop"
 apps="${XDG_DATA_HOME:-$HOME/.local/share}/applications"
-link="$apps/quirn-puzzle.desktop"
+link="$apps/example.quirnpuzzle.QuirnPuzzle.desktop"
 
 if $remove; then
     rm -f "$link"

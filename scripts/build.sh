@@ -5,5 +5,6 @@ set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 preset=${1:-dev}
 shift || true
-cmake -S "$root" --preset "$preset" "$@"
+cd "$root"
+cmake --preset "$preset" "$@"
 cmake --build --preset "$preset" -j"$(nproc)"

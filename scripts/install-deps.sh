@@ -1,19 +1,52 @@
 #!/usr/bin/env bash
-# Installs the Debian 12 packages the game and its tests need, only those missing.
+# Installs the Debian 12 packages that are missing, and only those: through sudo when
+# not run as root (saying so first), with apt-get directly as root.
+#   scripts/install-deps.sh play   what building and playing the game needs
+#   scripts/install-deps.sh        that, and what the tests and benchmarks need
 set -euo pipefail
-packages=(
-  g++ cmake make                        # compiler and build
-  qt6-base-dev qt6-multimedia-dev       # the window, and sound playback
+
+# Building and playing the game.
+play=(
+  g++
+  cmake
+  make
+  qt6-base-dev                          # the window
+  qt6-multimedia-dev                    # sound playback
   libgl-dev                             # OpenGL headers that Qt's CMake files look for
-  libgtest-dev libbenchmark-dev         # tests and benchmarks
   fonts-liberation                      # Liberation Sans for the clue digits
+  fonts-dejavu-core                     # the desktop's sans font, for menus and texts
 )
+# The tests and the benchmarks.
+tests=(
+  libgtest-dev
+  libbenchmark-dev
+  desktop-file-utils                    # the install check validates the desktop entry
+  appstream                             # and the AppStream metainfo
+)
+
+case ${1:-all} in
+play) packages=("${play[@]}") ;;
+all) packages=("${play[@]}" "${tests[@]}") ;;
+*) echo "usage: $0 [play|all]" >&2; exit 2 ;;
+esac
+
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
 done
-if ((${#missing[@]})); then
-  echo "Installing: ${missing[*]}"
-  apt-get update
-  DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends "${missing[@]}"
+((${#missing[@]})) || exit 0
+
+if ((EUID == 0)); then
+  as_root=()
+  echo "Installing the missing Debian packages: ${missing[*]}"
+elif command -v sudo >/dev/null; then
+  as_root=(sudo)
+  echo "Installing the missing Debian packages with sudo: ${missing[*]}"
+else
+  echo "Missing Debian packages: ${missing[*]}" >&2
+  echo "Install them as root (apt-get install ${missing[*]}), or install sudo." >&2
+  exit 1
 fi
+"${as_root[@]}" apt-get update
+"${as_root[@]}" env DEBIAN_FRONTEND=noninteractive \
+  apt-get install -y --no-install-recommends "${missing[@]}"

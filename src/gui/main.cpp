@@ -1,4 +1,5 @@
-// The game takes no options: every setting lives in the program folder.
+// The game takes no options: every setting lives in its data folder.
+#include "gui/DataFolder.h"
 #include "gui/MainWindow.h"
 #include "gui/QtPlatform.h"
 
@@ -6,10 +7,12 @@
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    const QString folder = QCoreApplication::applicationDirPath();
+    const std::filesystem::path executableFolder(
+        QCoreApplication::applicationDirPath().toStdU16String());
     quirn::qt::QtPlatform platform;
     quirn::qt::MainWindow window(
-        quirn::ProgramFolder(std::filesystem::path(folder.toStdU16String())), platform);
+        quirn::ProgramFolder(quirn::qt::dataFolder(executableFolder, QUIRN_INSTALLED_DATA)),
+        platform);
     platform.attach(&window, &window.model());
     window.show();
     return QApplication::exec();
