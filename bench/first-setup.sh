@@ -26,9 +26,12 @@ in_root chown -R player:player /home/player/quirn-puzzle
 
 megabytes() { du -sx -B1M "$@" 2>/dev/null | awk '{s += $1} END {print s + 0}'; }
 
-# report NAME LOG SECONDS DISK_BEFORE
+# The user and system CPU seconds in a line of `times`: "0m12.5s 0m1.5s".
+cpu_seconds() { tail -1 "$1" | tr 'ms' '  ' | awk '{print int($1 * 60 + $2 + $3 * 60 + $4)}'; }
+
+# report NAME LOG SECONDS DISK_BEFORE CPU_FILE
 report() {
-  echo "== $1: $3 s"
+  echo "== $1: $3 s, $(cpu_seconds "$5") CPU seconds"
   grep -E "^(Fetched|Need to get|After this operation)" "$2" | sed 's/^/  apt: /' || true
   echo "  disk: +$(($(megabytes "$root") - $4)) MB in all;" \
     "apt's downloaded packages $(megabytes "$root/var/cache/apt/archives") MB," \
@@ -38,7 +41,10 @@ report() {
 echo "== $(nproc) cores; load before: $(cut -d' ' -f1-3 /proc/loadavg)"
 disk=$(megabytes "$root")
 start=$(date +%s)
-as_player QT_QPA_PLATFORM=offscreen quirn-puzzle/play.sh >"$work/play.log" 2>&1 &
+(
+  as_player QT_QPA_PLATFORM=offscreen quirn-puzzle/play.sh >"$work/play.log" 2>&1 || true
+  times >"$work/play.cpu"
+) &
 play=$!
 game=
 while kill -0 "$play" 2>/dev/null && [ -z "$game" ]; do
@@ -52,14 +58,16 @@ took=$(($(date +%s) - start))
 sleep 3
 kill "$game"
 wait "$play" || true
-report "./play.sh until the game runs" "$work/play.log" "$took" "$disk"
+report "./play.sh until the game runs" "$work/play.log" "$took" "$disk" "$work/play.cpu"
 
 in_root apt-get clean
 disk=$(megabytes "$root")
 start=$(date +%s)
-status=0
-as_player quirn-puzzle/test.sh >"$work/test.log" 2>&1 || status=$?
+status=$(
+  as_player quirn-puzzle/test.sh >"$work/test.log" 2>&1 && echo 0 || echo $?
+  times >"$work/test.cpu"
+)
 took=$(($(date +%s) - start))
-report "./test.sh after it (exit $status)" "$work/test.log" "$took" "$disk"
+report "./test.sh after it (exit $status)" "$work/test.log" "$took" "$disk" "$work/test.cpu"
 grep -E "tests passed|tests failed" "$work/test.log" | sed 's/^/  /'
 echo "== load after: $(cut -d' ' -f1-3 /proc/loadavg)"

@@ -48,8 +48,12 @@ in_root env DEBIAN_FRONTEND=noninteractive apt-get install -y "/tmp/$(basename "
 grep -E "^(Need to get|After this operation)" "$work/apt.log" || true
 pass "installed: $(in_root dpkg-query -W -f='${Package} ${Version}' quirn-puzzle)"
 
-missing=$(in_root ldd /usr/bin/quirn-puzzle /usr/bin/quirn-levels | grep "not found" || true)
-[ -z "$missing" ] && pass "every shared library found" || fail "libraries missing: $missing"
+game=$(in_root dpkg -L quirn-puzzle | grep -E '/(bin|games)/quirn-puzzle$' || true)
+tool=$(in_root dpkg -L quirn-puzzle | grep -E '/(bin|games)/quirn-levels$' || true)
+[ -n "$game" ] && [ -n "$tool" ] && pass "programs: $game $tool" || fail "programs not found"
+libraries=$(in_root ldd "$game" "$tool" 2>&1) &&
+  ! grep -q "not found" <<<"$libraries" && pass "every shared library found" ||
+  fail "libraries missing: $(grep "not found" <<<"$libraries")"
 font=$(in_root fc-match sans-serif)
 [[ $font == *DejaVu* ]] && pass "sans-serif is $font" || fail "sans-serif is $font"
 
@@ -57,7 +61,7 @@ echo "== the installed game, started by player without a display for 5 s"
 status=0
 strace -f -qq -e trace=openat -o "$work/game.trace" \
   chroot --userspec=player:player "$root" env -i HOME=/home/player PATH=/usr/bin:/bin \
-  QT_QPA_PLATFORM=offscreen timeout 5 quirn-puzzle >"$work/game.out" 2>&1 || status=$?
+  QT_QPA_PLATFORM=offscreen timeout 5 "$game" >"$work/game.out" 2>&1 || status=$?
 sed 's/^/  game: /' "$work/game.out"
 [ "$status" = 124 ] && pass "still running after 5 s" || fail "game exited with $status"
 for f in quirn.cfg puzzles/quick/game1.puz setup/red.jpg; do
