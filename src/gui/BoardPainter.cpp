@@ -12,7 +12,7 @@ void paintPicture(QPainter& painter, const Control& image, PictureCache& picture
     const QRect target = pixelRect(image);
     const qreal ratio = painter.device()->devicePixelRatioF();
     const QPixmap& pixmap =
-        pictures.stretched(image.picture, kBoardResource, target.size() * ratio);
+        pictures.picture(ControlId::Image1, image.picture, kBoardResource, target.size() * ratio);
     if (pixmap.isNull()) {
         painter.fillRect(target, kPictureFallback);
         return;
@@ -35,32 +35,45 @@ void paintLabel(QPainter& painter, const Control& label, const QPalette& palette
                      fromGameText(label.caption));
 }
 
-void paintSquares(QPainter& painter, const WindowModel& model, const QPalette& palette) {
+void paintSquares(QPainter& painter, const WindowModel& model, const QPalette& palette,
+                  const QRegion& region) {
     painter.setFont(fontOf(Font{"Arial", 24, false}));
     for (int i = 0; i < kSquareCount; ++i) {
         const Square& square = model.squares[i];
         if (square.clue.empty()) continue;
+        const QRect rect = pixelRect(squareRect(i));
+        if (!region.intersects(rect)) continue;
         painter.setPen(colourOf(square.textColour, palette));
-        painter.drawText(pixelRect(squareRect(i)), Qt::AlignCenter, fromGameText(square.clue));
+        painter.drawText(rect, Qt::AlignCenter, fromGameText(square.clue));
     }
 }
 
-// The lattice frame follows the theme's clue colour, which was picked to stand out from
-// the theme's picture.
+// A one-pixel frame as four fills: a translucent stroked rectangle costs the raster
+// engine many times more.
+void fillFrame(QPainter& painter, const QRect& rect, const QColor& colour) {
+    const int w = rect.width();
+    const int h = rect.height();
+    if (w <= 2 || h <= 2) {
+        painter.fillRect(rect, colour);
+        return;
+    }
+    painter.fillRect(rect.x(), rect.y(), w, 1, colour);
+    painter.fillRect(rect.x(), rect.bottom(), w, 1, colour);
+    painter.fillRect(rect.x(), rect.y() + 1, 1, h - 2, colour);
+    painter.fillRect(rect.right(), rect.y() + 1, 1, h - 2, colour);
+}
+
 void paintSegments(QPainter& painter, const WindowModel& model, const QColor& themeText,
-                   const QPalette& palette) {
+                   const QPalette& palette, const QRegion& region) {
     const auto& order = segmentsFrontToBack();
     for (auto it = order.rbegin(); it != order.rend(); ++it) {
         const Segment& segment = model.segments[*it];
         if (!segment.shown) continue;
-        const SegmentLook look = segmentLook(segment, themeText, palette);
         const QRect rect = pixelRect(segmentRect(*it));
+        if (!region.intersects(rect)) continue;
+        const SegmentLook look = segmentLook(segment, themeText, palette);
         if (look.fill.isValid()) painter.fillRect(rect, look.fill);
-        if (look.frame.isValid()) {
-            painter.setPen(look.frame);
-            painter.setBrush(Qt::NoBrush);
-            painter.drawRect(rect.adjusted(0, 0, -1, -1));
-        }
+        if (look.frame.isValid()) fillFrame(painter, rect, look.frame);
     }
 }
 
@@ -82,7 +95,14 @@ SegmentLook segmentLook(const Segment& segment, const QColor& themeText, const Q
     return look;
 }
 
-void paintBoard(QPainter& painter, const Form1& form, PictureCache& pictures) {
+// The lattice frame follows the theme's clue colour, which was picked to stand out from
+// the theme's picture.
+QColor themeTextColour(const Form1& form, const QPalette& palette) {
+    return colourOf(colourFromText(form.state.textColour), palette);
+}
+
+void paintBoard(QPainter& painter, const Form1& form, PictureCache& pictures,
+                const QRegion& region) {
     const WindowModel& model = form.model;
     const QPalette palette = QApplication::palette();
     // Image1 lies behind everything, then the labels in front of it, back to front.
@@ -90,14 +110,14 @@ void paintBoard(QPainter& painter, const Form1& form, PictureCache& pictures) {
         const auto id = static_cast<ControlId>(i);
         if (!model.showing(id)) continue;
         const Control& control = model[id];
+        if (!region.intersects(pixelRect(control))) continue;
         if (control.kind == ControlKind::Picture)
             paintPicture(painter, control, pictures);
         else if (control.kind == ControlKind::Label)
             paintLabel(painter, control, palette);
     }
-    paintSquares(painter, model, palette);
-    paintSegments(painter, model, colourOf(colourFromText(form.state.textColour), palette),
-                  palette);
+    paintSquares(painter, model, palette, region);
+    paintSegments(painter, model, themeTextColour(form, palette), palette, region);
 }
 
 } // namespace quirn::qt

@@ -6,12 +6,15 @@
 #include "gui/PictureCache.h"
 
 #include <QPainter>
+#include <QRegion>
 
 namespace quirn::qt {
 
 inline const QString kBoardResource = QStringLiteral(":/art/board.png");
 
-void paintBoard(QPainter& painter, const Form1& form, PictureCache& pictures);
+// Paints the parts of the board that meet region (device pixels of the board widget).
+void paintBoard(QPainter& painter, const Form1& form, PictureCache& pictures,
+                const QRegion& region);
 
 // The colours one segment is drawn with; fill or frame may be absent (transparent).
 struct SegmentLook {
@@ -19,5 +22,8 @@ struct SegmentLook {
     QColor frame;
 };
 SegmentLook segmentLook(const Segment& segment, const QColor& themeText, const QPalette& palette);
+
+// The colour the unmarked segments' frames take from the theme's clue colour.
+QColor themeTextColour(const Form1& form, const QPalette& palette);
 
 } // namespace quirn::qt

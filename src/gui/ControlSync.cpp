@@ -126,7 +126,7 @@ void ControlWidgets::syncContent(ControlId id, const Control& control, bool show
         // Loaded when first shown: the start picture is not needed at every start-up.
         if (!showing) break;
         auto* label = static_cast<QLabel*>(w);
-        const QPixmap& pixmap = pictures.picture(control.picture, kStartResource);
+        const QPixmap& pixmap = pictures.picture(id, control.picture, kStartResource);
         if (label->pixmap().cacheKey() != pixmap.cacheKey()) label->setPixmap(pixmap);
         // Nothing to show: a plain dark fill rather than the window's grey.
         label->setAutoFillBackground(pixmap.isNull());
@@ -167,9 +167,13 @@ void ControlWidgets::sync(const WindowModel& model, PictureCache& pictures) {
         QWidget* w = widgets_[i];
         if (!w) continue;
         const Control& control = model.controls[i];
-        const QSignalBlocker blocker(w);
         const auto id = static_cast<ControlId>(i);
-        syncContent(id, control, model.showing(id), pictures);
+        const bool showing = model.showing(id);
+        if (synced_[i] == control && syncedShowing_[i] == showing) continue;
+        synced_[i] = control;
+        syncedShowing_[i] = showing;
+        const QSignalBlocker blocker(w);
+        syncContent(id, control, showing, pictures);
         syncLook(w, control);
         if (w->isHidden() == control.visible) w->setVisible(control.visible);
     }

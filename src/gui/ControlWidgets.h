@@ -9,6 +9,7 @@
 
 #include <QWidget>
 #include <array>
+#include <optional>
 
 namespace quirn::qt {
 
@@ -30,6 +31,9 @@ class ControlWidgets {
     void syncLook(QWidget* widget, const Control& control);
 
     std::array<QWidget*, kControlCount> widgets_{};
+    // What each widget was last brought in line with, and whether it was showing then.
+    std::array<std::optional<Control>, kControlCount> synced_{};
+    std::array<bool, kControlCount> syncedShowing_{};
 };
 
 } // namespace quirn::qt

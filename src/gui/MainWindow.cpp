@@ -50,7 +50,7 @@ void MainWindow::render() {
     if (board_->size() != clientSize) board_->setGeometry(QRect(QPoint(0, 0), clientSize));
     menus_.sync(model);
     controls_.sync(model, pictures_);
-    board_->update();
+    board_->refresh();
 }
 
 void MainWindow::showEvent(QShowEvent* event) {

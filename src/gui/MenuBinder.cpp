@@ -40,6 +40,8 @@ void MenuBinder::sync(const WindowModel& model) {
         QAction* item = actions_[i];
         if (!item) continue;
         const MenuItem& menu = model.menus[i];
+        if (synced_[i] == menu) continue;
+        synced_[i] = menu;
         item->setText(fromGameText(menu.caption));
         item->setEnabled(menu.enabled);
         // Only a checked item is checkable, so unchecked ones show no empty box.

@@ -9,6 +9,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <array>
+#include <optional>
 
 namespace quirn::qt {
 
@@ -25,6 +26,7 @@ class MenuBinder {
     QMenu* addMenu(QWidget* owner, MenuId id, const WindowModel& model, const Dispatch& dispatch);
 
     std::array<QAction*, kMenuCount> actions_{};
+    std::array<std::optional<MenuItem>, kMenuCount> synced_{};
 };
 
 } // namespace quirn::qt

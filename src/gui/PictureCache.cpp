@@ -1,42 +1,34 @@
 #include "gui/PictureCache.h"
 
 #include <QFileInfo>
+#include <QImageReader>
 
 namespace quirn::qt {
 
-const QPixmap& PictureCache::load(const QString& key, const QString& file) {
-    auto found = loaded_.find(key);
-    if (found == loaded_.end()) {
-        // A file that fails to load is remembered as null so it is not read again.
-        ++loads_;
-        found = loaded_.emplace(key, QPixmap(file)).first;
-    }
-    return found->second;
+QPixmap PictureCache::decode(const QString& file, const QSize& size) {
+    // Only plain files: a FIFO or a device would never finish reading.
+    if (!file.startsWith(QLatin1Char(':')) && !QFileInfo(file).isFile()) return {};
+    ++loads_;
+    QImageReader reader(file);
+    // JPEG decodes straight to a fraction of its size, so the full picture is never held.
+    if (!size.isEmpty()) reader.setScaledSize(size);
+    return QPixmap::fromImage(reader.read());
 }
 
-const QPixmap& PictureCache::picture(const std::string& relative, const QString& fallbackResource) {
+const QPixmap& PictureCache::picture(ControlId control, const std::string& relative,
+                                     const QString& fallbackResource, const QSize& size) {
+    Shown& shown = shown_[control];
+    if (shown.decoded && shown.relative == relative && shown.fallback == fallbackResource &&
+        shown.size == size)
+        return shown.pixmap;
+    // A file that fails to load is remembered as null so it is not read again.
+    shown = Shown{true, relative, fallbackResource, size, {}};
     if (!relative.empty()) {
         const std::filesystem::path path = folder_.resolve(relative);
-        const QString file = QString::fromStdU16String(path.u16string());
-        const QPixmap& own = load(file, file);
-        if (!own.isNull()) return own;
+        shown.pixmap = decode(QString::fromStdU16String(path.u16string()), size);
     }
-    return load(fallbackResource, fallbackResource);
-}
-
-const QPixmap& PictureCache::stretched(const std::string& relative, const QString& fallbackResource,
-                                       const QSize& size) {
-    const QPixmap& source = picture(relative, fallbackResource);
-    const QString key = QString::fromStdString(relative) + QLatin1Char('|') + fallbackResource +
-                        QLatin1Char('|') + QString::number(size.width()) + QLatin1Char('x') +
-                        QString::number(size.height());
-    if (key != stretchedKey_) {
-        stretchedKey_ = key;
-        stretched_ = source.isNull()
-                         ? QPixmap()
-                         : source.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-    }
-    return stretched_;
+    if (shown.pixmap.isNull()) shown.pixmap = decode(fallbackResource, size);
+    return shown.pixmap;
 }
 
 } // namespace quirn::qt

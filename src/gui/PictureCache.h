@@ -1,6 +1,8 @@
-// Pictures loaded once per file and kept; a stretched copy is kept for the size last asked.
+// Each picture control's picture, decoded once per change of file or size at the size it
+// is shown, and only that copy kept.
 #pragma once
 
+#include "core/app/WindowModel.h"
 #include "core/files/ProgramFolder.h"
 
 #include <QPixmap>
@@ -15,24 +17,27 @@ class PictureCache {
   public:
     explicit PictureCache(const ProgramFolder& folder) : folder_(folder) {}
 
-    // The picture file below the program folder, else the built-in resource; null when
-    // neither loads.
-    const QPixmap& picture(const std::string& relative, const QString& fallbackResource);
+    // The picture file below the program folder, else the built-in resource, decoded
+    // at size device pixels (stretched to it), or at its own size when size is empty;
+    // null when neither loads. Asking again with the same file and size reads nothing.
+    const QPixmap& picture(ControlId control, const std::string& relative,
+                           const QString& fallbackResource, const QSize& size = {});
 
-    // The same picture stretched to size device pixels, kept until asked for another.
-    const QPixmap& stretched(const std::string& relative, const QString& fallbackResource,
-                             const QSize& size);
-
-    // Loads so far, cached ones not counted.
+    // Decodes so far.
     int loads() const { return loads_; }
 
   private:
-    const QPixmap& load(const QString& key, const QString& file);
+    struct Shown {
+        bool decoded = false;
+        std::string relative;
+        QString fallback;
+        QSize size;
+        QPixmap pixmap;
+    };
+    QPixmap decode(const QString& file, const QSize& size);
 
     const ProgramFolder& folder_;
-    std::map<QString, QPixmap> loaded_;
-    QString stretchedKey_;
-    QPixmap stretched_;
+    std::map<ControlId, Shown> shown_;
     int loads_ = 0;
 };
 

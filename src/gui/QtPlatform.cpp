@@ -10,7 +10,6 @@
 #include <QMessageBox>
 #include <QProcess>
 #include <QUrl>
-#include <system_error>
 
 namespace quirn::qt {
 
@@ -69,16 +68,7 @@ std::optional<MenuId> QtPlatform::popupMenu(MenuId root) {
 }
 
 void QtPlatform::playSound(const std::filesystem::path& file) {
-    std::error_code error;
-    if (!std::filesystem::is_regular_file(file, error)) return;
-    std::unique_ptr<QSoundEffect>& sound = sounds_[file];
-    if (!sound) {
-        sound = std::make_unique<QSoundEffect>();
-        sound->setSource(QUrl::fromLocalFile(QString::fromStdU16String(file.u16string())));
-    }
-    // Restarting cuts the same sound still playing, as a new sound does.
-    sound->stop();
-    sound->play();
+    sounds_.play(file);
 }
 
 bool QtPlatform::startProgram(const std::string& commandLine) {

@@ -4,12 +4,10 @@
 
 #include "core/app/Platform.h"
 #include "core/app/WindowModel.h"
+#include "gui/SoundPlayer.h"
 
 #include <QPointer>
-#include <QSoundEffect>
 #include <QWidget>
-#include <map>
-#include <memory>
 
 namespace quirn::qt {
 
@@ -20,6 +18,8 @@ class QtPlatform : public Platform {
 
     // The window dialogs belong to and whose model holds the pop-up menu's items.
     void attach(QWidget* window, const WindowModel* model);
+    // Opens the sound device in the background; until then sounds wait.
+    void startSound() { sounds_.start(); }
 
     MessageAnswer messageBox(const std::string& text, const std::string& title,
                              MessageButtons buttons) override;
@@ -34,8 +34,7 @@ class QtPlatform : public Platform {
   private:
     QPointer<QWidget> window_;
     const WindowModel* model_ = nullptr;
-    // Made on first use and kept: nothing is loaded at start-up.
-    std::map<std::filesystem::path, std::unique_ptr<QSoundEffect>> sounds_;
+    SoundPlayer sounds_;
 };
 
 } // namespace quirn::qt

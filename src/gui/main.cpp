@@ -14,6 +14,8 @@ int main(int argc, char** argv) {
         quirn::ProgramFolder(quirn::qt::dataFolder(executableFolder, QUIRN_INSTALLED_DATA)),
         platform);
     platform.attach(&window, &window.model());
+    // The sound library loads once the window is on the screen, so the window comes first.
+    window.board()->afterFirstPaint([&platform] { platform.startSound(); });
     window.show();
     return QApplication::exec();
 }

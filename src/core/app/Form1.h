@@ -10,6 +10,8 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <filesystem>
+#include <map>
 #include <string>
 #include <string_view>
 
@@ -166,6 +168,8 @@ class Form1 {
     ProgramFolder folder_;
     Platform& platform_;
     bool skippedListUnreadable_ = false;
+    // Each sound's path, resolved at its first play: presses don't search the disk.
+    std::map<std::string, std::filesystem::path> soundFiles_;
 };
 
 // Colour text as a number, blanks around the digits ignored; anything else is black.

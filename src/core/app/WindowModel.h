@@ -85,6 +85,7 @@ struct Control {
     // Picture controls: the picture file relative to the program folder; empty for the
     // picture stored with the window.
     std::string picture;
+    bool operator==(const Control&) const = default;
 };
 
 enum class MenuId {
@@ -137,6 +138,7 @@ struct MenuItem {
     bool checked = false;
     bool enabled = true;
     bool inMenuBar = true; // the "Number" menu only pops up
+    bool operator==(const MenuItem&) const = default;
 };
 
 struct Segment {
@@ -144,11 +146,13 @@ struct Segment {
     bool marked = false;
     bool outlined = true;
     std::uint32_t colour = kSystemWindowBackground;
+    bool operator==(const Segment&) const = default;
 };
 
 struct Square {
     std::string clue;
     std::uint32_t textColour = 0;
+    bool operator==(const Square&) const = default;
 };
 
 struct WindowModel {

@@ -8,7 +8,9 @@ void Form1::mnsound_Click() {
 }
 
 void Form1::playSound(const std::string& file) {
-    platform_.playSound(folder_.resolve(file));
+    auto found = soundFiles_.find(file);
+    if (found == soundFiles_.end()) found = soundFiles_.emplace(file, folder_.resolve(file)).first;
+    platform_.playSound(found->second);
 }
 
 } // namespace quirn
