@@ -1,7 +1,10 @@
 // Bringing each control widget in line with the model after an event. Signals are
 // blocked meanwhile: a change made here is not input.
 #include "gui/ControlWidgets.h"
+#include "gui/FaceButton.h"
+#include "gui/FlowLabel.h"
 #include "gui/Look.h"
+#include "gui/MarginTextEdit.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -10,7 +13,7 @@
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QSignalBlocker>
+#include <algorithm>
 
 namespace quirn::qt {
 namespace {
@@ -62,6 +65,8 @@ QPalette paletteFor(const QWidget* widget, const Control& control) {
     switch (control.kind) {
     case ControlKind::Panel:
         if (back) set(QPalette::Window, colourOf(*back, palette));
+        // A thin line light enough to show on every board.
+        if (control.framed) set(QPalette::WindowText, QColor(160, 160, 160));
         break;
     case ControlKind::Picture:
         set(QPalette::Window, back ? colourOf(*back, palette) : kPictureFallback);
@@ -90,6 +95,7 @@ QPalette paletteFor(const QWidget* widget, const Control& control) {
     case ControlKind::ComboBox:
         if (back) {
             set(QPalette::Base, colourOf(*back, palette));
+            set(QPalette::Window, colourOf(*back, palette));
             set(QPalette::Button, colourOf(*back, palette));
         }
         if (fore) {
@@ -103,22 +109,44 @@ QPalette paletteFor(const QWidget* widget, const Control& control) {
 
 } // namespace
 
-void ControlWidgets::syncContent(ControlId id, const Control& control, bool showing,
+// The help viewer's text keeps a small margin, ends above the buttons in front of its
+// lower part and stays inside the window where the box runs past its edges.
+QMargins textMargins(const WindowModel& model, ControlId id) {
+    constexpr int kMargin = 6;
+    const QRect box = pixelRect(model[id]);
+    const QRect view(0, 0, pixels(clientWidth(model)), pixels(clientHeight(model)));
+    int bottom = std::min(box.bottom(), view.bottom());
+    for (const QRect& front : controlsInFront(model, id))
+        if (front.top() > box.height() / 2) bottom = std::min(bottom, box.top() + front.top() - 1);
+    return QMargins(kMargin, kMargin / 2, kMargin + std::max(0, box.right() - view.right()),
+                    kMargin / 2 + box.bottom() - bottom);
+}
+
+void ControlWidgets::syncContent(ControlId id, const WindowModel& model, bool showing,
                                  PictureCache& pictures) {
     QWidget* w = widget(id);
+    const Control& control = model[id];
     switch (control.kind) {
     case ControlKind::Panel:
         break;
     case ControlKind::Button: {
-        auto* button = static_cast<QPushButton*>(w);
+        auto* button = static_cast<FaceButton*>(w);
         const QString text = fromGameText(control.caption);
         if (button->text() != text) button->setText(text);
+        const QPalette& palette = button->palette();
+        if (control.backColor) {
+            const QColor face = colourOf(*control.backColor, palette);
+            button->setFace(face, control.foreColor ? colourOf(*control.foreColor, palette)
+                                                    : contrastOf(face));
+        } else {
+            button->setFace(std::nullopt, {});
+        }
         break;
     }
     case ControlKind::Label: {
-        auto* label = static_cast<QLabel*>(w);
-        const QString text = fromGameText(control.caption);
-        if (label->text() != text) label->setText(text);
+        auto* label = static_cast<FlowLabel*>(w);
+        label->setText(fromGameText(control.caption));
+        label->setObstacles(controlsInFront(model, id));
         label->setAutoFillBackground(!control.transparent);
         break;
     }
@@ -133,9 +161,10 @@ void ControlWidgets::syncContent(ControlId id, const Control& control, bool show
         break;
     }
     case ControlKind::TextBox:
-        if (auto* lines = qobject_cast<QPlainTextEdit*>(w)) {
+        if (auto* lines = dynamic_cast<MarginTextEdit*>(w)) {
             const QString text = fromGameLines(control.caption);
             if (lines->toPlainText() != text) lines->setPlainText(text);
+            lines->setMargins(textMargins(model, id));
         } else if (auto* edit = qobject_cast<QLineEdit*>(w)) {
             const QString text = fromGameText(control.caption);
             // Setting the same text would move the cursor to the end.
@@ -160,23 +189,6 @@ void ControlWidgets::syncLook(QWidget* w, const Control& control) {
     if (w->palette() != palette) w->setPalette(palette);
     const QRect place = pixelRect(control);
     if (w->geometry() != place) w->setGeometry(place);
-}
-
-void ControlWidgets::sync(const WindowModel& model, PictureCache& pictures) {
-    for (int i = 0; i < kControlCount; ++i) {
-        QWidget* w = widgets_[i];
-        if (!w) continue;
-        const Control& control = model.controls[i];
-        const auto id = static_cast<ControlId>(i);
-        const bool showing = model.showing(id);
-        if (synced_[i] == control && syncedShowing_[i] == showing) continue;
-        synced_[i] = control;
-        syncedShowing_[i] = showing;
-        const QSignalBlocker blocker(w);
-        syncContent(id, control, showing, pictures);
-        syncLook(w, control);
-        if (w->isHidden() == control.visible) w->setVisible(control.visible);
-    }
 }
 
 } // namespace quirn::qt

@@ -7,6 +7,7 @@
 #include <QLayout>
 #include <QMenuBar>
 #include <QScreen>
+#include <QShortcut>
 #include <utility>
 
 namespace quirn::qt {
@@ -27,8 +28,16 @@ MainWindow::MainWindow(ProgramFolder folder, Platform& platform, QWidget* parent
     setCentralWidget(client_);
     board_ = new BoardWidget(form_, pictures_, dispatch, client_);
     board_->lower();
-    controls_.build(client_, form_.model, dispatch);
+    controls_.build(client_, dispatch);
     menus_.build(menuBar(), form_.model, dispatch);
+    // Enter takes the start screen away, as its OK button does.
+    for (const QKeySequence& key : {QKeySequence(Qt::Key_Return), QKeySequence(Qt::Key_Enter)}) {
+        auto* shortcut = new QShortcut(key, this);
+        QObject::connect(shortcut, &QShortcut::activated, this, [dispatch] {
+            dispatch([](Form1& form) { form.clickControl(ControlId::Command4); });
+        });
+        startScreenKeys_.push_back(shortcut);
+    }
     // The window takes exactly the size of its menu bar and client area, never another.
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     if (QFile::exists(kIconResource)) setWindowIcon(QIcon(kIconResource));
@@ -49,6 +58,9 @@ void MainWindow::render() {
         client_->setFixedSize(clientSize);
     if (board_->size() != clientSize) board_->setGeometry(QRect(QPoint(0, 0), clientSize));
     menus_.sync(model);
+    const bool startScreen = model.showing(ControlId::Picture1);
+    for (QShortcut* key : startScreenKeys_)
+        if (key->isEnabled() != startScreen) key->setEnabled(startScreen);
     controls_.sync(model, pictures_);
     board_->refresh();
 }

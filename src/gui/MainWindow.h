@@ -9,6 +9,8 @@
 #include "gui/PictureCache.h"
 
 #include <QMainWindow>
+#include <QShortcut>
+#include <vector>
 
 namespace quirn::qt {
 
@@ -40,6 +42,7 @@ class MainWindow : public QMainWindow {
     QWidget* client_ = nullptr;
     BoardWidget* board_ = nullptr;
     bool centred_ = false;
+    std::vector<QShortcut*> startScreenKeys_;
 };
 
 } // namespace quirn::qt

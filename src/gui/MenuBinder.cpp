@@ -1,6 +1,9 @@
 #include "gui/MenuBinder.h"
 
+#include "gui/AccessKeys.h"
 #include "gui/Look.h"
+
+#include <QKeySequence>
 
 namespace quirn::qt {
 
@@ -29,9 +32,27 @@ void MenuBinder::addItems(QMenu* menu, MenuId parent, const WindowModel& model,
     }
 }
 
+void MenuBinder::assignKeys(std::optional<MenuId> parent, const WindowModel& model) {
+    std::vector<MenuId> ids;
+    std::vector<QString> captions;
+    for (MenuId id : menuChildren(parent)) {
+        if (!parent && !model[id].inMenuBar) continue;
+        ids.push_back(id);
+        captions.push_back(fromGameText(model[id].caption));
+    }
+    const std::vector<QChar> keys = accessKeys(captions);
+    for (std::size_t i = 0; i < ids.size(); ++i) {
+        keys_[static_cast<int>(ids[i])] = keys[i];
+        assignKeys(ids[i], model);
+    }
+}
+
 void MenuBinder::build(QMenuBar* bar, const WindowModel& model, const Dispatch& dispatch) {
+    assignKeys(std::nullopt, model);
     for (MenuId id : menuChildren(std::nullopt))
         if (model[id].inMenuBar) bar->addMenu(addMenu(bar, id, model, dispatch));
+    // The rules open with the desktop's help key.
+    if (QAction* rules = action(MenuId::mrules)) rules->setShortcut(QKeySequence::HelpContents);
     sync(model);
 }
 
@@ -42,7 +63,7 @@ void MenuBinder::sync(const WindowModel& model) {
         const MenuItem& menu = model.menus[i];
         if (synced_[i] == menu) continue;
         synced_[i] = menu;
-        item->setText(fromGameText(menu.caption));
+        item->setText(withAccessKey(fromGameText(menu.caption), keys_[i]));
         item->setEnabled(menu.enabled);
         // Only a checked item is checkable, so unchecked ones show no empty box.
         item->setCheckable(menu.checked);

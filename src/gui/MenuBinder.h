@@ -24,9 +24,11 @@ class MenuBinder {
   private:
     void addItems(QMenu* menu, MenuId parent, const WindowModel& model, const Dispatch& dispatch);
     QMenu* addMenu(QWidget* owner, MenuId id, const WindowModel& model, const Dispatch& dispatch);
+    void assignKeys(std::optional<MenuId> parent, const WindowModel& model);
 
     std::array<QAction*, kMenuCount> actions_{};
     std::array<std::optional<MenuItem>, kMenuCount> synced_{};
+    std::array<QChar, kMenuCount> keys_{};
 };
 
 } // namespace quirn::qt

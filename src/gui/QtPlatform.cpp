@@ -1,10 +1,12 @@
 #include "gui/QtPlatform.h"
 
+#include "gui/AccessKeys.h"
 #include "gui/Look.h"
 
 #include <QCursor>
 #include <QDesktopServices>
 #include <QFileInfo>
+#include <QGridLayout>
 #include <QInputDialog>
 #include <QMenu>
 #include <QMessageBox>
@@ -12,6 +14,11 @@
 #include <QUrl>
 
 namespace quirn::qt {
+namespace {
+
+constexpr int kMessageBoxWidth = 260;
+
+} // namespace
 
 QtPlatform::QtPlatform() = default;
 QtPlatform::~QtPlatform() = default;
@@ -25,6 +32,11 @@ MessageAnswer QtPlatform::messageBox(const std::string& text, const std::string&
                                      MessageButtons buttons) {
     QMessageBox box(window_);
     box.setIcon(QMessageBox::NoIcon);
+    // Wide enough for the title bar to show the box's title.
+    if (auto* grid = qobject_cast<QGridLayout*>(box.layout()))
+        grid->addItem(
+            new QSpacerItem(kMessageBoxWidth, 0, QSizePolicy::Minimum, QSizePolicy::Fixed),
+            grid->rowCount(), 0, 1, grid->columnCount());
     box.setWindowTitle(fromGameText(title));
     box.setText(fromGameText(text));
     box.setTextFormat(Qt::PlainText);
@@ -53,9 +65,14 @@ std::optional<MenuId> QtPlatform::popupMenu(MenuId root) {
     if (!model_) return std::nullopt;
     QMenu menu(window_);
     std::map<QAction*, MenuId> chosen;
-    for (MenuId id : menuChildren(root)) {
+    const std::vector<MenuId> ids = menuChildren(root);
+    std::vector<QString> captions;
+    for (MenuId id : ids) captions.push_back(fromGameText((*model_)[id].caption));
+    const std::vector<QChar> keys = accessKeys(captions);
+    for (std::size_t i = 0; i < ids.size(); ++i) {
+        const MenuId id = ids[i];
         const MenuItem& item = (*model_)[id];
-        QAction* action = menu.addAction(fromGameText(item.caption));
+        QAction* action = menu.addAction(withAccessKey(captions[i], keys[i]));
         action->setEnabled(item.enabled);
         action->setCheckable(item.checked);
         action->setChecked(item.checked);

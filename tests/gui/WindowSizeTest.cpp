@@ -19,7 +19,8 @@ void writeAllClasses(const GameFolder& game) {
 
 QStringList menuTitles(QMainWindow& window) {
     QStringList titles;
-    for (QAction* action : window.menuBar()->actions()) titles << action->text();
+    // The shown text: access keys marked with '&' are not part of it.
+    for (QAction* action : window.menuBar()->actions()) titles << action->iconText();
     return titles;
 }
 
