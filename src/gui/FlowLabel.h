@@ -37,6 +37,7 @@ class FlowLabel : public QWidget {
     const QString& text() const { return text_; }
     // Rectangles in the label's own coordinates.
     void setObstacles(std::vector<QRect> obstacles);
+    const FlowedText& flowed() const { return flowed_; }
 
   protected:
     void paintEvent(QPaintEvent* event) override;

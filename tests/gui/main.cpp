@@ -1,7 +1,9 @@
 // Runs one widget suite, named by the first argument, or all of them.
 #include "BoardPressTest.h"
 #include "ControlsTest.h"
+#include "FinishTest.h"
 #include "NextGameTest.h"
+#include "RepaintTest.h"
 #include "WindowSizeTest.h"
 
 #include <QApplication>
@@ -17,6 +19,8 @@ int main(int argc, char** argv) {
         std::make_unique<quirn::qt::test::WindowSizeTest>(),
         std::make_unique<quirn::qt::test::NextGameTest>(),
         std::make_unique<quirn::qt::test::ControlsTest>(),
+        std::make_unique<quirn::qt::test::RepaintTest>(),
+        std::make_unique<quirn::qt::test::FinishTest>(),
     };
     int failures = 0;
     int ran = 0;
