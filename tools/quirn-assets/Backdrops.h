@@ -18,8 +18,14 @@ enum class Backdrop {
     Neutral,   // the board's default picture: a plain dark backdrop
 };
 
-// (u, v) runs over [0, 1] x [0, 1], left to right and top to bottom; aspect is width /
-// height, so the texture keeps its shape on any picture size.
-Rgb backdropColour(Backdrop backdrop, double u, double v, double aspect);
+// The window stretches a backdrop to its board, from 5 x 5 (0.65 as wide as high) to
+// 7 x 12 (1.41): textures are drawn for the aspect between, so no board squeezes or
+// widens them by more than half, and their grain runs along the rows, where a stretch
+// keeps its look.
+inline constexpr double kShownAspect = 0.96;
+
+// (u, v) runs over [0, 1] x [0, 1], left to right and top to bottom, whatever the
+// picture's size.
+Rgb backdropColour(Backdrop backdrop, double u, double v);
 
 } // namespace quirn::assets

@@ -94,6 +94,38 @@ TEST(ThemePictures, LetTheDigitsReadAndStayCalm) {
     }
 }
 
+// Texture steps across a picture against steps down it, the broad light taken away
+// (each pixel less a blurred copy): far above 1 means vertical streaks.
+double acrossOverDown(const QImage& image) {
+    const QImage blur =
+        image.scaled(image.size() / 8, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
+            .scaled(image.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    const auto texture = [&](int x, int y) {
+        return luminance(image.pixel(x, y)) - luminance(blur.pixel(x, y));
+    };
+    double across = 0;
+    double down = 0;
+    for (int y = 0; y + 1 < image.height(); ++y)
+        for (int x = 0; x + 1 < image.width(); ++x) {
+            across += std::abs(texture(x + 1, y) - texture(x, y));
+            down += std::abs(texture(x, y + 1) - texture(x, y));
+        }
+    return across / down;
+}
+
+// The window stretches each picture to the board, 390 x 596 pixels for the 5 x 5 one:
+// squeezed that far it still looks drawn for that shape, not streaked top to bottom.
+TEST(ThemePictures, KeepTheirLookOnTheNarrowestBoard) {
+    for (const Theme& t : kThemes) {
+        SCOPED_TRACE(t.file);
+        const QImage image = load(kRoot / "data" / "setup" / t.file);
+        ASSERT_FALSE(image.isNull());
+        const QImage shown = image.scaled(390, 596, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
+                                 .scaled(130, 198, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        EXPECT_LT(acrossOverDown(shown), 1.3);
+    }
+}
+
 TEST(StartPicture, HasTheSizeAnd24BitColourTheStartPanelNeeds) {
     const fs::path file = kRoot / "src" / "gui" / "art" / "start.png";
     std::ifstream in(file, std::ios::binary);
