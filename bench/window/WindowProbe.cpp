@@ -12,9 +12,9 @@
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <random>
-#include <sstream>
 #include <string>
 #include <sys/wait.h>
 #include <thread>
@@ -37,17 +37,18 @@ unsigned long pixelAt(Display* display, int x, int y) {
     return pixel;
 }
 
-// User and system time of a process so far, from /proc.
+// CPU time of all of a process's threads so far, in milliseconds, from the scheduler's
+// nanosecond counts.
 double cpuMs(pid_t pid) {
-    std::ifstream stat("/proc/" + std::to_string(pid) + "/stat");
-    std::string line;
-    std::getline(stat, line);
-    std::istringstream fields(line.substr(line.rfind(')') + 2));
-    std::string skip;
-    for (int i = 0; i < 11; ++i) fields >> skip;
-    long user = 0, system = 0;
-    fields >> user >> system;
-    return 1000.0 * static_cast<double>(user + system) / static_cast<double>(sysconf(_SC_CLK_TCK));
+    const std::string tasks = "/proc/" + std::to_string(pid) + "/task";
+    double total = 0;
+    for (const auto& task : std::filesystem::directory_iterator(tasks)) {
+        std::ifstream stat(task.path() / "schedstat");
+        double ns = 0;
+        stat >> ns;
+        total += ns;
+    }
+    return total / 1e6;
 }
 
 int startup(Display* display, int x, int y, char** command) {
@@ -74,7 +75,7 @@ int startup(Display* display, int x, int y, char** command) {
         std::fprintf(stderr, "quirn_window_probe: nothing was drawn at %d,%d\n", x, y);
         return 1;
     }
-    std::printf("startup_ms %.2f cpu_ms %.0f\n", ms, cpu);
+    std::printf("startup_ms %.2f cpu_ms %.1f\n", ms, cpu);
     return 0;
 }
 
@@ -115,7 +116,12 @@ int presses(Display* display, int count, const std::vector<std::pair<int, int>>&
 } // namespace
 
 int main(int argc, char** argv) {
+    // A busy server may turn a connection away for a moment.
     Display* display = XOpenDisplay(nullptr);
+    for (int tries = 0; !display && tries < 50; ++tries) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(50));
+        display = XOpenDisplay(nullptr);
+    }
     if (!display) {
         std::fprintf(stderr, "quirn_window_probe: no X display\n");
         return 2;

@@ -42,6 +42,13 @@ MainWindow::MainWindow(ProgramFolder folder, Platform& platform, QWidget* parent
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     if (QFile::exists(kIconResource)) setWindowIcon(QIcon(kIconResource));
     render();
+    // Placed before it is first shown, so it appears where it stays.
+    adjustSize();
+    if (const QScreen* screen = this->screen()) {
+        QRect place = geometry();
+        place.moveCenter(screen->availableGeometry().center());
+        move(place.topLeft());
+    }
 }
 
 void MainWindow::dispatch(const std::function<void(Form1&)>& event) {
@@ -63,17 +70,6 @@ void MainWindow::render() {
         if (key->isEnabled() != startScreen) key->setEnabled(startScreen);
     controls_.sync(model, pictures_);
     board_->refresh();
-}
-
-void MainWindow::showEvent(QShowEvent* event) {
-    QMainWindow::showEvent(event);
-    if (centred_) return;
-    centred_ = true;
-    if (const QScreen* screen = this->screen()) {
-        QRect frame = frameGeometry();
-        frame.moveCenter(screen->geometry().center());
-        move(frame.topLeft());
-    }
 }
 
 } // namespace quirn::qt

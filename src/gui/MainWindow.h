@@ -31,9 +31,6 @@ class MainWindow : public QMainWindow {
     void dispatch(const std::function<void(Form1&)>& event);
     void render();
 
-  protected:
-    void showEvent(QShowEvent* event) override;
-
   private:
     Form1 form_;
     PictureCache pictures_;
@@ -41,7 +38,6 @@ class MainWindow : public QMainWindow {
     MenuBinder menus_;
     QWidget* client_ = nullptr;
     BoardWidget* board_ = nullptr;
-    bool centred_ = false;
     std::vector<QShortcut*> startScreenKeys_;
 };
 
