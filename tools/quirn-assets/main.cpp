@@ -17,8 +17,9 @@ using namespace quirn::assets;
 
 namespace {
 
-constexpr int kBackdropWidth = 1700;
-constexpr int kBackdropHeight = 1200;
+// Twice the 7 x 12 board: JPEG decodes to exactly its size at half scale.
+constexpr int kBackdropWidth = 1684;
+constexpr int kBackdropHeight = 1192;
 constexpr int kBackdropQuality = 85;
 constexpr int kBoardWidth = 842;
 constexpr int kBoardHeight = 596;
