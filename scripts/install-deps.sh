@@ -11,7 +11,7 @@ play=(
   cmake
   make
   qt6-base-dev                          # the window
-  qt6-multimedia-dev                    # sound playback
+  libsdl2-mixer-dev                     # sound effects (SDL_mixer, loaded at run time)
   libgl-dev                             # OpenGL headers that Qt's CMake files look for
   fonts-liberation                      # Liberation Sans for the clue digits
   fonts-dejavu-core                     # the desktop's sans font, for menus and texts
@@ -22,6 +22,8 @@ tests=(
   libbenchmark-dev
   desktop-file-utils                    # the install check validates the desktop entry
   appstream                             # and the AppStream metainfo
+  libxtst-dev                           # the window benchmark's probe (X test events)
+  libpulse-dev                          # the sound benchmark's probe (records a sink)
 )
 
 case ${1:-all} in
