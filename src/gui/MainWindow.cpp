@@ -1,5 +1,6 @@
 #include "gui/MainWindow.h"
 
+#include "gui/BoardPainter.h"
 #include "gui/Look.h"
 
 #include <QFile>
@@ -20,6 +21,10 @@ const QString kIconResource = QStringLiteral(":/art/icon.png");
 MainWindow::MainWindow(ProgramFolder folder, Platform& platform, QWidget* parent)
     : QMainWindow(parent), form_(std::move(folder), platform), pictures_(form_.folder()) {
     form_.Form_Load();
+    // The board picture decodes on another core while the widgets are made.
+    const Control& image = form_.model[ControlId::Image1];
+    pictures_.prefetch(ControlId::Image1, image.picture, kBoardResource,
+                       pixelRect(image).size() * devicePixelRatioF());
 
     const Dispatch dispatch = [this](const std::function<void(Form1&)>& event) {
         this->dispatch(event);

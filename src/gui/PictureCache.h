@@ -5,9 +5,11 @@
 #include "core/app/WindowModel.h"
 #include "core/files/ProgramFolder.h"
 
+#include <QImage>
 #include <QPixmap>
 #include <QSize>
 #include <QString>
+#include <future>
 #include <map>
 #include <string>
 
@@ -23,6 +25,11 @@ class PictureCache {
     const QPixmap& picture(ControlId control, const std::string& relative,
                            const QString& fallbackResource, const QSize& size = {});
 
+    // Starts decoding that picture on another thread, so it is ready by the time it is
+    // first painted.
+    void prefetch(ControlId control, const std::string& relative, const QString& fallbackResource,
+                  const QSize& size);
+
     // Decodes so far.
     int loads() const { return loads_; }
 
@@ -33,8 +40,14 @@ class PictureCache {
         QString fallback;
         QSize size;
         QPixmap pixmap;
+        std::future<QImage> pending;
+        bool same(const std::string& r, const QString& f, const QSize& s) const {
+            return relative == r && fallback == f && size == s;
+        }
     };
-    QPixmap decode(const QString& file, const QSize& size);
+    // Decodes on the calling thread; touches nothing of the cache.
+    static QImage decode(const std::filesystem::path& file, const QString& fallback,
+                         const QSize& size);
 
     const ProgramFolder& folder_;
     std::map<ControlId, Shown> shown_;
