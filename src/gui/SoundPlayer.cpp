@@ -73,7 +73,8 @@ class Bank {
         if (!stampOf(file, stamp) || stamp.size > static_cast<off_t>(kSoundFileLimit))
             return nullptr;
         Sound& sound = sounds_[file];
-        if (sound.chunk && sound.stamp == stamp) return sound.chunk;
+        // Read once per change of the file; one that does not decode stays silent.
+        if (sound.stamp == stamp) return sound.chunk;
         if (sound.chunk) mixer_.freeChunk(sound.chunk);
         const std::string bytes = readBytes(file, static_cast<std::size_t>(stamp.size));
         SDL_RWops* source = mixer_.fromMemory(bytes.data(), static_cast<int>(bytes.size()));
