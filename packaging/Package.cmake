@@ -23,6 +23,7 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION games)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-# Not seen by dpkg-shlibdeps: the fonts the window draws its texts and digits with.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-dejavu-core, fonts-liberation")
+# Not seen by dpkg-shlibdeps: the fonts the window draws its texts and digits with, and
+# SDL_mixer, which the game loads once its window is on the screen.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-dejavu-core, fonts-liberation, libsdl2-mixer-2.0-0")
 include(CPack)
