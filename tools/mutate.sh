@@ -1,12 +1,12 @@
 #!/usr/bin/env bash
 # Plants one-line bugs in the game, one at a time, and reports the ones no test notices.
 #   tools/mutate.sh [LIST]        LIST defaults to tools/mutations.txt
-# Each line of LIST is "FILE: FROM => TO": on the first line of FILE holding the text
-# FROM, FROM becomes TO (an empty TO deletes it). Mutations go into a scratch copy of the tree (QUIRN_MUTATE_DIR, by
-# default /tmp/quirn-mutate), never the working tree; its build directory is kept between
-# runs, so with ccache each mutation costs one file's compile and the links. A mutation
-# that builds and passes the core and script tests SURVIVES. Exit status 1 when
-# one survives, does not build, or no longer matches its file.
+# Each line of LIST is "FILE: FROM => TO": on the first line of FILE holding the text FROM,
+# FROM becomes TO (an empty TO deletes it). Mutations go into a scratch copy of the tree
+# (QUIRN_MUTATE_DIR, by default /tmp/quirn-mutate), never the working tree. Its build
+# directory is kept between runs, so with ccache each mutation costs one file's compile
+# and the links. A mutation that builds and passes the core and script tests SURVIVES.
+# Exit status 1 when one survives, does not build, or no longer matches its file.
 set -euo pipefail
 
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -18,12 +18,16 @@ log=$work/last.log
 jobs=$(nproc)
 targets=(quirn_core_tests quirn_script_tests)
 
-# The working tree as it is now, uncommitted changes included, with the file times kept so
-# the build directory stays current.
-rm -rf "$tree"
+# The working tree as it is now, uncommitted changes included. Only files that differ are
+# copied, so the build directory stays current and a file last built as a mutant is
+# compiled again.
 mkdir -p "$tree" "$build"
 git -C "$root" ls-files -z --cached --others --exclude-standard |
-    tar -C "$root" --null -T - --ignore-failed-read -cf - 2>/dev/null | tar -C "$tree" -xf -
+    while IFS= read -r -d '' file; do
+        [ -f "$root/$file" ] && ! cmp -s "$root/$file" "$tree/$file" 2>/dev/null || continue
+        mkdir -p "$tree/$(dirname "$file")"
+        cp "$root/$file" "$tree/$file"
+    done
 
 launcher=()
 command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
