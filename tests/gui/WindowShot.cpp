@@ -1,46 +1,17 @@
-// Renders the real window to a PNG for the README: the hard board on the Red Glow theme
-// with part of its loop drawn and a few segments crossed out.
+// Renders the real window to a PNG for the README: the shipped hard level 7 on the Red
+// Glow theme, part of its loop drawn and a few segments crossed out.
 //   QT_QPA_PLATFORM=offscreen quirn_window_shot docs/screenshot.png [THEME_MENU]
 // THEME_MENU picks another theme's menu item (mnalt, mnuwas, mnugrey) to look at.
-#include "GameFolder.h"
-#include "core/board/Lattice.h"
+#include "Pixels.h"
+#include "core/levels/LevelFile.h"
+#include "support/FakePlatform.h"
+#include "support/LevelFiles.h"
+#include "support/TempFolder.h"
 
 #include <QApplication>
-#include <QMenuBar>
-#include <QTest>
-#include <algorithm>
 #include <cstdio>
-#include <set>
-#include <string>
 
 using namespace quirn;
-using namespace quirn::qt;
-namespace shot = quirn::qt::test;
-
-namespace {
-
-// A region of the hard block; its boundary is one closed loop.
-constexpr const char* kRegion[kRows] = {".###...", ".####..", "##..##.", ".....#.",
-                                        "##..###", ".#####.", "...###."};
-
-bool inside(int row, int col) {
-    return row >= 0 && row < kRows && col >= 0 && col < 7 && kRegion[row][col] == '#';
-}
-
-std::set<int> loopSegments() {
-    std::set<int> loop;
-    for (int r = 0; r < kRows; ++r)
-        for (int c = 0; c < 7; ++c) {
-            if (!inside(r, c)) continue;
-            if (!inside(r - 1, c)) loop.insert(horizontalSegment(r, c));
-            if (!inside(r + 1, c)) loop.insert(horizontalSegment(r + 1, c));
-            if (!inside(r, c - 1)) loop.insert(verticalSegment(r, c));
-            if (!inside(r, c + 1)) loop.insert(verticalSegment(r, c + 1));
-        }
-    return loop;
-}
-
-} // namespace
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
@@ -48,40 +19,26 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "usage: quirn_window_shot OUTPUT.png [THEME_MENU]\n");
         return 2;
     }
-    shot::GameFolder game;
-    if (!game.ok()) return 1;
-    const std::set<int> loop = loopSegments();
-    std::string solution;
-    for (int segment : loop) solution += std::to_string(segment) + ",";
-    std::string clues = ",";
-    for (int square : blockSquares(SizeClass::Hard)) {
-        // Every third square keeps its clue back, as a level would.
-        if (square % 3 == 1) continue;
-        const auto sides = squareSides(square);
-        const auto used =
-            std::count_if(sides.begin(), sides.end(), [&loop](int s) { return loop.count(s) > 0; });
-        clues += std::to_string(square) + "-" + std::to_string(used) + ",";
-    }
-    game.settings("hard");
-    game.level("hard", 7, solution, clues);
-    game.progress("hard", 7);
-
-    shot::FakePlatform platform;
-    MainWindow window(game.folder(), platform);
+    const test::TempFolder game;
+    std::filesystem::copy(QUIRN_DATA_DIR, game.path(), std::filesystem::copy_options::recursive);
+    game.write("quirn.cfg", test::config("hard", "False"));
+    game.write("puzzles/hard/level.dat", test::progress(7));
+    test::FakePlatform platform;
+    platform.top = 0;
+    qt::MainWindow window(ProgramFolder(game.path()), platform);
     window.show();
-    if (!QTest::qWaitForWindowExposed(&window)) return 1;
-    const std::optional<MenuId> theme = menuByName(argc > 2 ? argv[2] : "mdef"); // Red Glow
-    if (!theme || !window.menuAction(*theme)) return 2;
+    const std::optional<MenuId> theme = menuByName(argc > 2 ? argv[2] : "mdef");
+    if (!QTest::qWaitForWindowExposed(&window) || !theme || !window.menuAction(*theme)) return 2;
     window.menuAction(*theme)->trigger();
 
-    // The top-left part of the loop drawn, two segments crossed out.
-    for (int segment : loop) {
-        const SegmentPlace place = segmentPlace(segment);
-        if (place.row + place.col <= 4)
-            shot::pressPixel(window, shot::segmentCentre(segment), Qt::LeftButton);
+    // The top-left part of the loop drawn, three segments crossed out.
+    for (const std::string& item : splitSegmentItems(window.form().solutionText())) {
+        const int segment = segmentIndexOf(item).value_or(0);
+        if (segmentPlace(segment).row + segmentPlace(segment).col <= 4)
+            qt::test::pressPixel(window, qt::test::segmentCentre(segment), Qt::LeftButton);
     }
     for (int segment : {horizontalSegment(3, 0), verticalSegment(3, 2), horizontalSegment(6, 1)})
-        shot::pressPixel(window, shot::segmentCentre(segment), Qt::RightButton);
+        qt::test::pressPixel(window, qt::test::segmentCentre(segment), Qt::RightButton);
     QApplication::processEvents();
 
     const QPixmap shot = window.grab();

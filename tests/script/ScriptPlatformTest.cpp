@@ -5,79 +5,38 @@
 namespace quirn::script {
 namespace {
 
-struct Recorder {
+// Dialogs take their queued answers in order; with none left an input box is cancelled and a
+// question answered No. Everything is printed, paths below the program folder shortened.
+TEST(ScriptPlatform, AnswersFromQueuesAndPrintsEverything) {
     std::vector<std::string> lines;
-    ScriptPlatform platform{ProgramFolder("/games/quirn"),
-                            [this](const std::string& line) { lines.push_back(line); }};
-};
-
-TEST(ScriptPlatform, OkBoxNeedsNoAnswerAndLeavesTheQueue) {
-    Recorder r;
-    r.platform.queueYesNo(true);
-    EXPECT_EQ(r.platform.messageBox("Levels missing? Jumping to: 7", "Quirn", MessageButtons::Ok),
-              MessageAnswer::Ok);
-    EXPECT_EQ(r.platform.messageBox("Sure?", "Quirn", MessageButtons::YesNo), MessageAnswer::Yes);
-    EXPECT_EQ(r.platform.messageBox("Sure?", "Quirn", MessageButtons::YesNo), MessageAnswer::No);
+    ScriptPlatform platform(ProgramFolder("/games/quirn"),
+                            [&lines](const std::string& line) { lines.push_back(line); });
+    platform.queueYesNo(true);
+    platform.queueInput(std::string("caf\xe9"));
+    platform.queuePopup(MenuId::m3);
+    EXPECT_EQ(platform.messageBox("\x93Hi\x94", "Quirn", MessageButtons::Ok), MessageAnswer::Ok);
+    EXPECT_EQ(platform.messageBox("Sure?", "Q", MessageButtons::YesNo), MessageAnswer::Yes);
+    EXPECT_EQ(platform.messageBox("Sure?", "Q", MessageButtons::YesNo), MessageAnswer::No);
+    EXPECT_EQ(platform.inputBox("Level?", "Q", "4"), "caf\xe9");
+    EXPECT_EQ(platform.inputBox("Level?", "Q", "4"), "");
+    EXPECT_EQ(platform.popupMenu(MenuId::mnnum), MenuId::m3);
+    EXPECT_EQ(platform.popupMenu(MenuId::mnnum), std::nullopt);
+    platform.playSound("/games/quirn/setup/win.wav");
+    EXPECT_FALSE(platform.openUrl("http://example.invalid/"));
     EXPECT_EQ(
-        r.lines,
+        lines,
         (std::vector<std::string>{
-            R"({"event":"msgbox","title":"Quirn","text":"Levels missing? Jumping to: 7","buttons":"ok","answer":"ok"})",
-            R"({"event":"msgbox","title":"Quirn","text":"Sure?","buttons":"yesno","answer":"yes"})",
-            R"({"event":"msgbox","title":"Quirn","text":"Sure?","buttons":"yesno","answer":"no"})"}));
-}
-
-TEST(ScriptPlatform, YesNoAnswersInTheOrderQueued) {
-    Recorder r;
-    r.platform.queueYesNo(false);
-    r.platform.queueYesNo(true);
-    EXPECT_EQ(r.platform.messageBox("a", "t", MessageButtons::YesNo), MessageAnswer::No);
-    EXPECT_EQ(r.platform.messageBox("b", "t", MessageButtons::YesNo), MessageAnswer::Yes);
-}
-
-TEST(ScriptPlatform, InputBoxTakesQueuedTextOrCancels) {
-    Recorder r;
-    r.platform.queueInput(std::string("caf\xe9"));
-    r.platform.queueInput(std::nullopt);
-    EXPECT_EQ(r.platform.inputBox("Level?", "Restart", "4"), "caf\xe9");
-    EXPECT_EQ(r.platform.inputBox("Level?", "Restart", "4"), "");
-    EXPECT_EQ(r.platform.inputBox("Again?", "Restart", ""), "");
-    EXPECT_EQ(
-        r.lines,
-        (std::vector<std::string>{
-            "{\"event\":\"inputbox\",\"title\":\"Restart\",\"prompt\":\"Level?\","
+            "{\"event\":\"msgbox\",\"title\":\"Quirn\",\"text\":\"\xe2\x80\x9cHi\xe2\x80\x9d\","
+            "\"buttons\":\"ok\",\"answer\":\"ok\"}",
+            R"({"event":"msgbox","title":"Q","text":"Sure?","buttons":"yesno","answer":"yes"})",
+            R"({"event":"msgbox","title":"Q","text":"Sure?","buttons":"yesno","answer":"no"})",
+            "{\"event\":\"inputbox\",\"title\":\"Q\",\"prompt\":\"Level?\","
             "\"default\":\"4\",\"answer\":\"caf\xc3\xa9\"}",
-            R"({"event":"inputbox","title":"Restart","prompt":"Level?","default":"4","answer":null})",
-            R"({"event":"inputbox","title":"Restart","prompt":"Again?","default":"","answer":null})"}));
-}
-
-TEST(ScriptPlatform, PopupGivesQueuedItemOrNone) {
-    Recorder r;
-    r.platform.queuePopup(MenuId::m3);
-    EXPECT_EQ(r.platform.popupMenu(MenuId::mnnum), MenuId::m3);
-    EXPECT_EQ(r.platform.popupMenu(MenuId::mnnum), std::nullopt);
-    EXPECT_EQ(r.lines,
-              (std::vector<std::string>{R"({"event":"popup","menu":"mnnum","answer":"m3"})",
-                                        R"({"event":"popup","menu":"mnnum","answer":null})"}));
-}
-
-TEST(ScriptPlatform, OutwardActionsArePrintedAndFail) {
-    Recorder r;
-    r.platform.playSound("/games/quirn/setup/win.wav");
-    EXPECT_FALSE(r.platform.startProgram("notepad /games/quirn/help/rules.txt"));
-    EXPECT_FALSE(r.platform.openUrl("http://example.invalid/forum"));
-    EXPECT_EQ(r.lines,
-              (std::vector<std::string>{
-                  R"({"event":"sound","file":"setup/win.wav"})",
-                  R"({"event":"startprogram","command":"notepad help/rules.txt","started":false})",
-                  R"({"event":"openurl","url":"http://example.invalid/forum","opened":false})"}));
-}
-
-TEST(ScriptPlatform, TextsDecodedFromTheCodePage) {
-    Recorder r;
-    r.platform.messageBox("\x93quoted\x94 \x80", "Quirn", MessageButtons::Ok);
-    ASSERT_EQ(r.lines.size(), 1u);
-    EXPECT_NE(r.lines[0].find("\xe2\x80\x9cquoted\xe2\x80\x9d \xe2\x82\xac"), std::string::npos)
-        << r.lines[0];
+            R"({"event":"inputbox","title":"Q","prompt":"Level?","default":"4","answer":null})",
+            R"({"event":"popup","menu":"mnnum","answer":"m3"})",
+            R"({"event":"popup","menu":"mnnum","answer":null})",
+            R"({"event":"sound","file":"setup/win.wav"})",
+            R"({"event":"openurl","url":"http://example.invalid/","opened":false})"}));
 }
 
 } // namespace

@@ -4,19 +4,19 @@
 #include <random>
 #include <sstream>
 #include <stdexcept>
+#include <vector>
 
 namespace quirn::test {
 namespace fs = std::filesystem;
 
 TempFolder::TempFolder() {
     std::random_device seed;
-    path_ = fs::temp_directory_path() / ("quirn-test-" + std::to_string(seed()));
-    fs::create_directories(path_);
+    do path_ = fs::temp_directory_path() / ("quirn-test-" + std::to_string(seed()));
+    while (!fs::create_directory(path_));
 }
 
 TempFolder::~TempFolder() {
     std::error_code ec;
-    fs::permissions(path_, fs::perms::owner_all, fs::perm_options::add, ec);
     fs::remove_all(path_, ec);
 }
 
@@ -35,12 +35,12 @@ std::string TempFolder::read(const std::string& relative) const {
     return text.str();
 }
 
-bool TempFolder::exists(const std::string& relative) const {
-    return fs::exists(path_ / relative);
-}
-
-void TempFolder::remove(const std::string& relative) const {
-    fs::remove(path_ / relative);
+GameFolder::GameFolder() {
+    fs::copy(QUIRN_DATA_DIR, path(), fs::copy_options::recursive);
+    std::vector<fs::path> levels;
+    for (const auto& entry : fs::recursive_directory_iterator(path() / "puzzles"))
+        if (entry.path().extension() == ".puz") levels.push_back(entry.path());
+    for (const fs::path& level : levels) fs::remove(level);
 }
 
 } // namespace quirn::test

@@ -1,100 +1,76 @@
-#include "support/Levels.h"
+#include "support/Game.h"
 
 #include <gtest/gtest.h>
 
 namespace quirn {
 namespace {
 
-using test::Game;
-
-Game& withSolution(Game& game, const std::string& solution, const std::string& sound = "True") {
-    game.folder.write("quirn.cfg", test::config("advanced", sound));
-    game.folder.write("puzzles/advanced/level.dat", " 1 \r\n");
-    game.folder.write("puzzles/advanced/game1.puz", solution + "\r\n,\r\n\r\nYes\r\n");
-    game.start();
-    return game;
+void startWith(test::Game& game, const std::string& solution, const std::string& sound = "True") {
+    game.start("advanced", 1, {{1, test::level(solution, ",")}}, sound);
 }
 
-std::vector<int> markedOf(const Form1& f) {
-    std::vector<int> out;
-    for (int i = 0; i < kSegmentCount; ++i)
-        if (f.model.segments[i].marked) out.push_back(i);
-    return out;
-}
-
-TEST(Hints, HintOneRevealsUpToFive) {
+// Up to five lines of the loop whose number starts or ends in 1, in file order; an item
+// that names no segment still counts.
+TEST(Hints, HintOneShowsUpToFiveLinesWithAOne) {
     struct Case {
-        const char* what;
         std::string solution;
         std::vector<int> revealed;
-        bool noHints;
+        bool sound;
     };
     const Case cases[] = {
-        {"first five in ascending order", "1,10,11,12,13,21,", {1, 10, 11, 12, 13}, false},
-        {"fewer than five", "2,31,41,50,", {31, 41}, false},
-        {"none qualifies", "2,3,40,", {}, true},
-        {"empty solution", "", {}, true},
-        {"no final comma", "5,100", {100}, false},
-        {"item that is no segment still counts", "1x,199,11,", {11}, false},
+        {"1,10,11,12,13,21,", {1, 10, 11, 12, 13}, true},
+        {"2,31,41,50,", {31, 41}, false},
+        {"2,3,40,", {}, true},
+        {"5,100", {100}, true},
+        {"1x,199,11,16,17,18,19,", {11, 16, 17}, true},
     };
     for (const Case& c : cases) {
-        SCOPED_TRACE(c.what);
-        Game game;
-        withSolution(game, c.solution);
-        Form1& f = *game;
-        game.platform.messages.clear();
-        ASSERT_TRUE(f.clickMenu(MenuId::mh1).taken());
-        EXPECT_EQ(markedOf(f), c.revealed);
-        for (int i : c.revealed) EXPECT_EQ(f.model.segments[i].colour, 0xC0C0C0u);
-        EXPECT_EQ(f.state.hintFactor, 2);
-        EXPECT_FALSE(f.model[MenuId::mh1].enabled);
-        EXPECT_FALSE(f.clickMenu(MenuId::mh1).taken());
-        EXPECT_EQ(f.state.moveCount, 0);
-        EXPECT_EQ(game.platform.messages.size(), c.noHints ? 1u : 0u);
-        if (c.noHints) {
-            EXPECT_EQ(game.platform.messages[0].text, "No hints found");
-        }
-        EXPECT_EQ(game.platform.soundNames(),
-                  c.noHints ? std::vector<std::string>{} : std::vector<std::string>{"setup/4.wav"});
+        SCOPED_TRACE(c.solution);
+        test::Game game;
+        startWith(game, c.solution, c.sound ? "True" : "False");
+        ASSERT_TRUE(game->clickMenu(MenuId::mh1).taken());
+        EXPECT_EQ(game.marked(), c.revealed);
+        for (int i : c.revealed) EXPECT_EQ(game->model.segments[i].colour, 0xC0C0C0u);
+        EXPECT_EQ(game->state.hintFactor, 2);
+        EXPECT_EQ(game->state.moveCount, 0);
+        EXPECT_EQ(game->clickMenu(MenuId::mh1).refusal, "disabled");
+        const bool found = !c.revealed.empty();
+        EXPECT_EQ(game.platform.messages, found ? test::Texts{} : test::Texts{"No hints found"});
+        const bool sounds = found && c.sound;
+        EXPECT_EQ(game.platform.sounds, sounds ? test::Texts{"setup/4.wav"} : test::Texts{});
     }
 }
 
-TEST(Hints, HintTwoWantsTheWord) {
-    struct Case {
-        std::optional<std::string> answer;
-        bool accepted;
-    };
-    for (const Case& c : {Case{"please", true}, Case{"PLEASE", true}, Case{"Please", true},
-                          Case{"please ", false}, Case{"", false}, Case{std::nullopt, false}}) {
-        SCOPED_TRACE(c.answer.value_or("(cancel)"));
-        Game game;
-        withSolution(game, "3,13,15,25,26,");
-        Form1& f = *game;
-        if (c.answer) game.platform.inputAnswers.push_back(*c.answer);
-        f.clickMenu(MenuId::mh2);
-        EXPECT_EQ(game.platform.inputs,
-                  std::vector<std::string>{"Please type the word \"please\" in the field below!"});
-        EXPECT_EQ(f.state.hintFactor, 2);
-        EXPECT_EQ(f.model[MenuId::mh2].enabled, !c.accepted);
-        const std::vector<int> expected =
-            c.accepted ? std::vector<int>{3, 13, 15, 25} : std::vector<int>();
-        EXPECT_EQ(markedOf(f), expected);
+TEST(Hints, HintTwoWantsTheWordPlease) {
+    for (const std::string answer : {"please", "PLEASE", "please ", ""}) {
+        SCOPED_TRACE(answer);
+        test::Game game;
+        startWith(game, "3,13,15,25,26,");
+        game.platform.inputs.push_back(answer);
+        game->clickMenu(MenuId::mh2);
+        EXPECT_EQ(game.platform.prompts,
+                  test::Texts{"Please type the word \"please\" in the field below!"});
+        EXPECT_EQ(game->state.hintFactor, 2); // asking costs, whatever the answer
+        const bool accepted = answer == "please" || answer == "PLEASE";
+        EXPECT_EQ(game->model[MenuId::mh2].enabled, !accepted);
+        const std::vector<int> revealed = {3, 13, 15, 25};
+        EXPECT_EQ(game.marked(), accepted ? revealed : std::vector<int>());
     }
 }
 
-TEST(Hints, RevealedLineIsOrdinaryAndWinsOnTheNextPress) {
-    Game game;
-    withSolution(game, "11,", "False");
-    Form1& f = *game;
-    f.clickMenu(MenuId::mh1);
-    EXPECT_TRUE(f.state.gameInProgress); // no check ran
-    f.Label1_MouseDown(100, 1);
-    f.Label1_MouseDown(100, 1);
-    EXPECT_EQ(f.model[ControlId::Label5].caption,
-              "Yes - Game: 1 - Score: 4  (The best possible was: 1)");
-    f.clickMenu(MenuId::mnres);
-    EXPECT_TRUE(f.model[MenuId::mh1].enabled);
-    EXPECT_TRUE(f.model[MenuId::mh2].enabled);
+TEST(Hints, RestartLevelOffersThemAgainAndKeepsTheScore) {
+    test::Game game;
+    startWith(game, "11,23,30,");
+    game->clickMenu(MenuId::mh1);
+    game.platform.inputs.push_back("please");
+    game->clickMenu(MenuId::mh2);
+    game.press({40, 40}, 1);
+    game->clickMenu(MenuId::mnres);
+    EXPECT_TRUE(game.marked().empty());
+    EXPECT_TRUE(game->model[MenuId::mh1].enabled);
+    EXPECT_TRUE(game->model[MenuId::mh2].enabled);
+    game.press({11, 23, 30});
+    EXPECT_EQ(game.status(), "Well done! - Game: 1 - Score: 15  (The best possible was: 3)");
 }
 
 } // namespace

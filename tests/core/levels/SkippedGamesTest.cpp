@@ -1,109 +1,67 @@
-#include "support/Levels.h"
+#include "support/Game.h"
 
 #include <gtest/gtest.h>
 
 namespace quirn {
 namespace {
 
-using test::Game;
-
-std::string level(int n) {
-    return std::to_string(n) + ",\r\n,\r\n\r\nDone " + std::to_string(n) + "\r\n";
+// Too large to read whole.
+std::string tooLarge() {
+    return "Game: 1\r\n" + std::string(20 << 20, 'x');
 }
 
-Game& normalSeries(Game& game, int current) {
-    game.folder.write("quirn.cfg", test::config("normal"));
-    game.folder.write("puzzles/normal/level.dat", " " + std::to_string(current) + " \r\n");
-    for (int n : {5, 6, 7, 8})
-        game.folder.write("puzzles/normal/game" + std::to_string(n) + ".puz", level(n));
-    game.start();
-    return game;
+void startAtFive(test::Game& game, const std::optional<std::string>& skipped) {
+    if (skipped) game.folder.write("puzzles/normal/skipped.dat", *skipped);
+    game.folder.write("puzzles/normal/sub/game5.puz", test::twoSquareLevel());
+    game.start("normal", 5, {{5, test::level("5,", ",")}, {6, test::level("6,", ",")}});
 }
 
-TEST(SkippedGames, SkipNotesTheLevelAndMovesOn) {
-    Game game;
-    normalSeries(game, 5);
-    Form1& f = *game;
-    ASSERT_TRUE(f.clickMenu(MenuId::mskip).taken());
-    EXPECT_EQ(game.folder.read("puzzles/normal/skipped.dat"), "Game: 5\r\n");
-    EXPECT_EQ(game.folder.read("puzzles/normal/level.dat"), " 6 \r\n");
-    EXPECT_EQ(f.model[ControlId::Label5].caption, "Game: 6");
-    f.clickMenu(MenuId::mskip);
-    f.clickMenu(MenuId::mskip);
-    EXPECT_EQ(game.folder.read("puzzles/normal/skipped.dat"), "Game: 5\r\nGame: 6\r\nGame: 7\r\n");
-
-    ASSERT_TRUE(f.clickMenu(MenuId::mshows).taken());
-    EXPECT_TRUE(f.model[ControlId::Picture2].visible);
-    EXPECT_EQ(f.model[ControlId::Label8].caption, "Skipped normal games..");
-    EXPECT_EQ(f.model[ControlId::List1].items,
-              (std::vector<std::string>{"Game: 5", "Game: 6", "Game: 7"}));
-    EXPECT_EQ(f.model[ControlId::List1].selected, 0);
-    ASSERT_TRUE(f.selectListEntry(1).taken());
-    ASSERT_TRUE(f.clickControl(ControlId::Command6).taken());
-    EXPECT_EQ(f.model[ControlId::List1].selected, -1);
-    f.clickControl(ControlId::Command6); // nothing selected: nothing happens
-    EXPECT_EQ(f.model[ControlId::List1].items.size(), 2u);
-    EXPECT_EQ(game.folder.read("puzzles/normal/skipped.dat"), "Game: 5\r\nGame: 6\r\nGame: 7\r\n");
-    ASSERT_TRUE(f.clickControl(ControlId::Command8).taken());
-    EXPECT_EQ(game.folder.read("puzzles/normal/skipped.dat"), "Game: 5\r\nGame: 7\r\n");
-    EXPECT_FALSE(f.model[ControlId::Picture2].visible);
-    EXPECT_TRUE(f.model[ControlId::List1].items.empty());
-}
-
-TEST(SkippedGames, PlayLevelReplaysWithoutProgress) {
-    Game game;
-    normalSeries(game, 8);
-    game.folder.write("puzzles/normal/skipped.dat", "Game: 5\r\n\"Odd, entry\"\r\n");
-    Form1& f = *game;
-    f.Label1_MouseDown(40, 2);
-    f.clickMenu(MenuId::mshows);
-    ASSERT_TRUE(f.clickControl(ControlId::Command7).taken());
-    EXPECT_EQ(f.model[ControlId::Label5].caption, "Game5.puz");
-    EXPECT_EQ(f.solutionText(), "5,");
-    EXPECT_FALSE(f.model.segments[40].outlined); // outlines stay
-    EXPECT_EQ(game.folder.read("puzzles/normal/skipped.dat"), "Game: 5\r\nOdd, entry\r\n");
-    f.Label1_MouseDown(5, 1);
-    EXPECT_EQ(f.model[ControlId::Label5].caption, "Done 5 - A Perfect Score!");
-    EXPECT_EQ(game.folder.read("puzzles/normal/level.dat"), " 8 \r\n");
-    EXPECT_TRUE(f.model[ControlId::Command2].enabled);
-}
-
-TEST(SkippedGames, AListTooLargeToReadIsNeverReplaced) {
-    Game game;
-    normalSeries(game, 5);
-    const std::string huge = "Game: 1\r\n" + std::string(20 << 20, 'x') + "\r\n";
-    game.folder.write("puzzles/normal/skipped.dat", huge);
-    Form1& f = *game;
-    f.clickMenu(MenuId::mskip);
-    EXPECT_EQ(f.model[ControlId::Label5].caption, "Game: 6"); // the skip itself goes on
-    f.clickMenu(MenuId::mshows);
-    EXPECT_TRUE(f.model[ControlId::List1].items.empty());
-    f.clickControl(ControlId::Command8);
-    EXPECT_EQ(game.folder.read("puzzles/normal/skipped.dat"), huge);
-    // A readable list is written back again once the panel showed it.
-    game.folder.write("puzzles/normal/skipped.dat", "Game: 2\r\n");
-    f.clickMenu(MenuId::mshows);
-    f.clickControl(ControlId::Command8);
-    EXPECT_EQ(game.folder.read("puzzles/normal/skipped.dat"), "Game: 2\r\n");
-}
-
-TEST(SkippedGames, BrokenListsAndNamesLoadNothing) {
-    Game game;
-    normalSeries(game, 5);
-    Form1& f = *game;
-    for (const std::string& entry :
-         {std::string("../../quirn.cfg"), std::string("File: game101.puz")}) {
-        game.folder.write("puzzles/normal/skipped.dat", entry + "\r\n");
-        f.clickMenu(MenuId::mshows);
-        f.clickControl(ControlId::Command7);
-        EXPECT_EQ(f.solutionText(), "") << entry;
+TEST(SkippedGames, ASkipAddsALineAndMovesOn) {
+    const std::pair<std::optional<std::string>, std::string> cases[] = {
+        {std::nullopt, "Game: 5\r\n"}, // no list yet
+        {"Game: 2\r\n", "Game: 2\r\nGame: 5\r\n"},
+        {"Game: 2", "Game: 2\r\nGame: 5\r\n"}, // a last line without its end
+        {"Game: 2\n", "Game: 2\nGame: 5\r\n"},
+        {tooLarge(), tooLarge()}, // left alone
+    };
+    for (const auto& [before, after] : cases) {
+        SCOPED_TRACE(before.value_or("(none)").substr(0, 20));
+        test::Game game;
+        startAtFive(game, before);
+        ASSERT_TRUE(game->clickMenu(MenuId::mskip).taken());
+        EXPECT_EQ(game.file("skipped.dat"), after);
+        EXPECT_EQ(game.file("level.dat"), test::progress(6));
+        EXPECT_EQ(game.status(), "Game: 6");
     }
-    f.clickMenu(MenuId::mshows);
-    f.selectListEntry(0);
-    f.clickControl(ControlId::Command6);
-    f.clickControl(ControlId::Command7); // nothing selected: ".puz"
-    EXPECT_EQ(f.model[ControlId::Label5].caption, ".puz");
-    EXPECT_EQ(game.folder.read("puzzles/normal/skipped.dat"), "");
+}
+
+TEST(SkippedGames, AListTooLargeToShowIsNeverReplaced) {
+    test::Game game;
+    startAtFive(game, tooLarge());
+    game->clickMenu(MenuId::mshows);
+    EXPECT_TRUE(game->model[ControlId::List1].items.empty());
+    game->clickControl(ControlId::Command8);
+    EXPECT_EQ(game.file("skipped.dat"), tooLarge());
+}
+
+TEST(SkippedGames, PlayLevelLoadsTheNamedLevelOfTheFolder) {
+    const std::tuple<const char*, const char*, const char*> cases[] = {
+        {"Game: 6", "Game6.puz", "6,"},
+        {"sub/game5", "sub/game5.puz", ""}, // only the folder's own levels
+        {"File: game5.puz", "Filegame5.puz.puz", ""},
+    };
+    for (const auto& [entry, status, solution] : cases) {
+        SCOPED_TRACE(entry);
+        test::Game game;
+        startAtFive(game, test::crlf({entry}));
+        game.press({40}, 2);
+        game->clickMenu(MenuId::mshows);
+        ASSERT_TRUE(game->clickControl(ControlId::Command7).taken());
+        EXPECT_EQ(game.status(), status);
+        EXPECT_EQ(game->solutionText(), solution);
+        EXPECT_FALSE(game->model.segments[40].outlined); // outlines stay
+        EXPECT_FALSE(game->model[ControlId::Picture2].visible);
+    }
 }
 
 } // namespace

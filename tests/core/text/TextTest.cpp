@@ -1,51 +1,70 @@
+#include "core/text/CommaFields.h"
+#include "core/text/Numbers.h"
 #include "core/text/TextCodec.h"
-#include "core/text/TextLines.h"
 
 #include <gtest/gtest.h>
 
 namespace quirn {
 namespace {
 
-TEST(TextLines, Splitting) {
-    using Lines = std::vector<std::string>;
+using Texts = std::vector<std::string>;
+
+TEST(Numbers, ReadTheSameWhateverTheLocale) {
+    const std::pair<std::string, std::optional<double>> cases[] = {
+        {" -3\t", -3},
+        {"+7", 7},
+        {".5", 0.5},
+        {"2.5E-1", 0.25},
+        {"007", 7},
+        {"1,5", std::nullopt},
+        {"0x10", std::nullopt},
+        {"inf", std::nullopt},
+        {"1e999", std::nullopt},
+        {"1 2", std::nullopt},
+        {"-", std::nullopt},
+        {std::string(63, '0') + "7", 7},
+        {std::string(64, '0') + "7", std::nullopt}, // too long
+    };
+    for (const auto& [text, value] : cases) EXPECT_EQ(readNumber(text), value) << text;
+    EXPECT_EQ(parseDecimal(" 1"), std::nullopt);
+    EXPECT_EQ(roundedWithin(6.5, 0, 10), 6); // half to even
+    EXPECT_EQ(roundedWithin(7.6, 0, 10), 8);
+    EXPECT_EQ(roundedWithin(10.6, 0, 10), std::nullopt);
+    EXPECT_EQ(ordinaryNumberText(-1.5), "-1.5");
+    EXPECT_EQ(ordinaryNumberText(100000), "100000");
+    EXPECT_EQ(ordinaryNumberText(12345678901234567890.0), "1.23456789012346E+19");
+}
+
+TEST(CommaFields, SplitLinesAtCommasOutsideQuotes) {
     struct Case {
         std::string bytes;
-        Lines lines;
+        Texts fields;
     };
     const Case cases[] = {
-        {"", {}},
-        {"a", {"a"}},
-        {"a\r\n", {"a"}},
-        {"a\r\nb", {"a", "b"}},
-        {"a\rb\nc\r\nd", {"a", "b", "c", "d"}},
-        {"\r\n\r\n", {"", ""}},
-        {"\n\r", {"", ""}},
-        {std::string("a\0b\r\n", 5), {std::string("a\0b", 3)}},
+        {"Left click draws, right click marks\r\n", {"Left click draws", "right click marks"}},
+        {"\"Left, right\" dropped\r\nnext", {"Left, right", "next"}},
+        {"a\r\n\r\nb", {"a", "", "b"}},
+        {"007\r\n1.50\r\n1e5\r\n3 in a row", {"7", "1.5", "100000", "3 in a row"}},
+        {"   indented", {"indented"}},
+        {"\"a, b\r\nc", {"a, b\r\nc"}},
+        {"a,\r\nb", {"a", "", "b"}},
     };
-    for (const Case& c : cases) EXPECT_EQ(splitLines(c.bytes), c.lines);
-    EXPECT_EQ(splitLines("1\r\n2\r\n3\r\n", 2), (Lines{"1", "2"}));
-    EXPECT_EQ(joinLinesCrlf({"a", ""}), "a\r\n\r\n");
+    for (const Case& c : cases) EXPECT_EQ(readCommaFields(c.bytes, true), c.fields) << c.bytes;
+    EXPECT_EQ(readCommaFields("007,Game: 5", false), (Texts{"007", "Game: 5"}));
 }
 
 TEST(TextCodec, Windows1252) {
-    struct Case {
-        std::string bytes;
-        std::string utf8;
+    const std::pair<std::string, std::string> cases[] = {
+        {"\xe9t\xe9", "\xc3\xa9t\xc3\xa9"},
+        {"\x80", "\xe2\x82\xac"},
+        {"\x93q\x94", "\xe2\x80\x9cq\xe2\x80\x9d"},
+        {"\x81", "\xc2\x81"}, // undefined: kept as itself
     };
-    const Case cases[] = {
-        {"Well done!", "Well done!"},
-        {"\xe9t\xe9", "\xc3\xa9t\xc3\xa9"}, // été
-        {"\x80", "\xe2\x82\xac"},           // euro sign
-        {"\x93quoted\x94", "\xe2\x80\x9cquoted\xe2\x80\x9d"},
-        {"\x81", "\xc2\x81"}, // an undefined byte stays itself
-    };
-    for (const Case& c : cases) {
-        EXPECT_EQ(cp1252ToUtf8(c.bytes), c.utf8);
-        EXPECT_EQ(utf8ToCp1252(c.utf8), c.bytes);
+    for (const auto& [bytes, utf8] : cases) {
+        EXPECT_EQ(cp1252ToUtf8(bytes), utf8);
+        EXPECT_EQ(utf8ToCp1252(utf8), bytes);
     }
-    EXPECT_EQ(utf8ToCp1252("\xe4\xb8\xad"), "?");       // a CJK character
-    EXPECT_EQ(utf8ToCp1252("\xf0\x9f\x98\x80!"), "?!"); // an emoji
-    EXPECT_EQ(utf8ToCp1252("\xff\xc3"), "??");          // broken UTF-8
+    EXPECT_EQ(utf8ToCp1252("\xe4\xb8\xad \xf0\x9f\x98\x80 \xff\xc3"), "? ? ??");
     for (int b = 0; b < 256; ++b) {
         const std::string one(1, static_cast<char>(b));
         EXPECT_EQ(utf8ToCp1252(cp1252ToUtf8(one)), one) << b;
