@@ -79,7 +79,7 @@ std::optional<int> Interpreter::fileIndex(const std::string& utf8Name) const {
 std::string_view Interpreter::deliver(const Command& c) {
     if (c.verb == Verb::Start) {
         if (form_) return "already started";
-        form_.emplace(folder_, platform_);
+        form_.emplace(folder_, platform_, &solver_);
         form_->Form_Load();
         return {};
     }

@@ -5,6 +5,7 @@
 #include "core/app/Form1.h"
 #include "script/Command.h"
 #include "script/ScriptPlatform.h"
+#include "solver/BoardSolver.h"
 
 #include <optional>
 #include <string>
@@ -31,6 +32,7 @@ class Interpreter {
 
     ProgramFolder folder_;
     ScriptPlatform platform_;
+    solver::BoardSolver solver_;
     std::optional<Form1> form_;
 };
 

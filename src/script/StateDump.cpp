@@ -112,6 +112,7 @@ std::string stateJson(const Form1& form) {
         .raw("marked", segmentList(model, [](const Segment& s) { return s.marked; }))
         .raw("outlined", segmentList(model, [](const Segment& s) { return s.outlined; }))
         .raw("segmentColours", segmentColoursJson(model))
+        .raw("silver", segmentList(model, [](const Segment& s) { return s.silver; }))
         .raw("window", JsonObject()
                            .text("caption", cp1252ToUtf8(model.caption))
                            .number("width", model.width)

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "core/app/GameState.h"
+#include "core/app/LoopSolver.h"
 #include "core/app/Platform.h"
 #include "core/app/WindowModel.h"
 #include "core/files/ProgramFolder.h"
@@ -14,6 +15,7 @@
 #include <map>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace quirn {
 
@@ -26,7 +28,8 @@ struct InputResult {
 
 class Form1 {
   public:
-    Form1(ProgramFolder folder, Platform& platform);
+    // Without a solver the level check's menu items stay disabled.
+    Form1(ProgramFolder folder, Platform& platform, const LoopSolver* solver = nullptr);
 
     GameState state;
     WindowModel model;
@@ -57,6 +60,8 @@ class Form1 {
     void Label1_MouseDown(int index, int button);
     void countsub();
     void checker();
+    // Ascending indexes of the marked segments.
+    std::vector<int> markedSegments() const;
 
     // ---- Levels (levels/)
     void readpuz(const std::string& relativePath);
@@ -89,6 +94,8 @@ class Form1 {
     void m4_Click();
     void mclear_Click();
     void Command1_Click();
+    void mncheck_Click();
+    void mnsolve_Click();
 
     // ---- Hints (hints/)
     void mh1_Click();
@@ -162,11 +169,16 @@ class Form1 {
     // "Save As #:", its number box and "Clear All".
     void hideEditorControls();
     void setSelectedClue(const char* clue);
+    // playMode, and "Solve from clues" usable exactly while the editor is on.
+    void setPlayMode(std::int16_t mode);
+    Solutions solveBoard() const;
+    void reportCheck(const Solutions& found);
     void openWebPage(const std::string& page, const std::string& failureText);
     void writeProgress(int number);
 
     ProgramFolder folder_;
     Platform& platform_;
+    const LoopSolver* solver_;
     bool skippedListUnreadable_ = false;
     // Each sound's path, resolved at its first play: presses don't search the disk.
     std::map<std::string, std::filesystem::path> soundFiles_;

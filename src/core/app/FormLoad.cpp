@@ -29,7 +29,7 @@ void Form1::Form_Load() {
     if (state.gameNumber == 1000) finale();
     readpuz(seriesLevelFile(state.gameNumber));
     model[ControlId::Label5].caption = "Game: " + std::to_string(state.gameNumber);
-    state.playMode = 0;
+    setPlayMode(0);
     hideEditorControls();
     if (state.gameNumber == 1) showStartScreenAtStartUp();
     countsub();

@@ -74,6 +74,8 @@ constexpr MenuClick kMenuClicks[] = {
     {MenuId::mskip, &Form1::mskip_Click},
     {MenuId::mnedit, &Form1::mnedit_Click},
     {MenuId::mcreate, &Form1::mcreate_Click},
+    {MenuId::mncheck, &Form1::mncheck_Click},
+    {MenuId::mnsolve, &Form1::mnsolve_Click},
     {MenuId::mopt, nullptr},
     {MenuId::mncols, nullptr},
     {MenuId::mdef, &Form1::mdef_Click},
@@ -127,6 +129,11 @@ InputResult controlRefusal(const WindowModel& model, ControlId id) {
     return {};
 }
 
+// What the level check showed in silver lasts until the next press or click.
+void dropSilver(WindowModel& model) {
+    for (Segment& segment : model.segments) segment.silver = false;
+}
+
 InputResult entryRefusal(const WindowModel& model, ControlId id, int index) {
     if (InputResult why = controlRefusal(model, id); !why.taken()) return why;
     if (index < 0 || index >= static_cast<int>(model[id].items.size()))
@@ -141,6 +148,7 @@ void Form1::runMenuCommand(MenuId id) {
 }
 
 InputResult Form1::pressSegment(int index, int button) {
+    dropSilver(model);
     if (index < 0 || index >= kSegmentCount) return refused("no such segment");
     if (!model.segments[index].shown) return refused("hidden");
     Label1_MouseDown(index, button);
@@ -148,12 +156,14 @@ InputResult Form1::pressSegment(int index, int button) {
 }
 
 InputResult Form1::clickSquare(int index) {
+    dropSilver(model);
     if (index < 0 || index >= kSquareCount) return refused("no such square");
     cell_Click(index);
     return {};
 }
 
 InputResult Form1::clickControl(ControlId id) {
+    dropSilver(model);
     if (InputResult why = controlRefusal(model, id); !why.taken()) return why;
     // Labels, pictures and boxes have no click of their own.
     if (const Handler click = kControlClicks[static_cast<int>(id)].click) (this->*click)();
@@ -161,6 +171,7 @@ InputResult Form1::clickControl(ControlId id) {
 }
 
 InputResult Form1::clickMenu(MenuId id) {
+    dropSilver(model);
     for (std::optional<MenuId> at = id; at; at = model[*at].parent)
         if (!model[*at].enabled) return refused("disabled");
     // Items of the menu that only pops up can't be reached from the menu bar.
@@ -170,6 +181,7 @@ InputResult Form1::clickMenu(MenuId id) {
 }
 
 InputResult Form1::chooseComboEntry(int index) {
+    dropSilver(model);
     if (InputResult why = entryRefusal(model, ControlId::Combo1, index); !why.taken()) return why;
     Control& combo = model[ControlId::Combo1];
     combo.selected = index;
@@ -179,6 +191,7 @@ InputResult Form1::chooseComboEntry(int index) {
 }
 
 InputResult Form1::chooseFile(int index) {
+    dropSilver(model);
     if (InputResult why = entryRefusal(model, ControlId::File1, index); !why.taken()) return why;
     model[ControlId::File1].selected = index;
     File1_Click();
@@ -186,6 +199,7 @@ InputResult Form1::chooseFile(int index) {
 }
 
 InputResult Form1::selectListEntry(int index) {
+    dropSilver(model);
     if (InputResult why = entryRefusal(model, ControlId::List1, index); !why.taken()) return why;
     model[ControlId::List1].selected = index;
     return {};
@@ -199,6 +213,7 @@ InputResult Form1::setText(ControlId id, const std::string& text) {
 }
 
 InputResult Form1::pressAt(double x, double y, int button) {
+    dropSilver(model);
     const std::optional<HitTarget> hit = hitTest(model, x, y);
     if (!hit) return refused("nothing there");
     switch (hit->kind) {

@@ -6,7 +6,7 @@ namespace quirn {
 void Form1::chooseSize(const std::string& keyword) {
     hideEditorControls();
     model[ControlId::Picture3].visible = false;
-    state.playMode = 0;
+    setPlayMode(0);
     state.sizeClass = keyword;
     saver();
     subsize();

@@ -129,6 +129,8 @@ inline constexpr MenuDesign kMenus[] = {
     {MenuId::mskip, "mskip", MenuId::mtools, "Skip this level"},
     {MenuId::mnedit, "mnedit", MenuId::mtools, "Edit this level"},
     {MenuId::mcreate, "mcreate", MenuId::mtools, "Create New Level"},
+    {MenuId::mncheck, "mncheck", MenuId::mtools, "Check this level"},
+    {MenuId::mnsolve, "mnsolve", MenuId::mtools, "Solve from clues"},
     {MenuId::mopt, "mopt", {}, "Options"},
     {MenuId::mncols, "mncols", MenuId::mopt, "Colours"},
     {MenuId::mdef, "mdef", MenuId::mncols, "Red Glow"},

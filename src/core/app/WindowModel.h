@@ -16,6 +16,8 @@ namespace quirn {
 
 inline constexpr std::uint32_t kSystemWindowBackground = 0x80000005;
 inline constexpr std::uint32_t kSystemWindowText = 0x80000008;
+// What hints reveal and what the level check points out, in every theme.
+inline constexpr std::uint32_t kSilver = 0xC0C0C0;
 
 // Controls in the window's front-to-back order; a panel's children follow the panel.
 enum class ControlId {
@@ -111,6 +113,8 @@ enum class MenuId {
     mskip,
     mnedit,
     mcreate,
+    mncheck,
+    mnsolve,
     mopt,
     mncols,
     mdef,
@@ -146,6 +150,9 @@ struct Segment {
     bool marked = false;
     bool outlined = true;
     std::uint32_t colour = kSystemWindowBackground;
+    // Drawn in silver, whatever else it is, until the next press: what the level check
+    // found.
+    bool silver = false;
     bool operator==(const Segment&) const = default;
 };
 

@@ -8,10 +8,15 @@ void Form1::countsub() {
     state.gameInProgress = true;
 }
 
-void Form1::checker() {
-    std::string marked;
+std::vector<int> Form1::markedSegments() const {
+    std::vector<int> marked;
     for (int i = 0; i < kSegmentCount; ++i)
-        if (model.segments[i].marked) marked += std::to_string(i) + ",";
+        if (model.segments[i].marked) marked.push_back(i);
+    return marked;
+}
+
+void Form1::checker() {
+    const std::string marked = formatSegmentList(markedSegments());
     model[ControlId::Text1].caption = marked;
     // A level without a solution (its file unreadable) is never won by an empty board.
     if (!solutionText().empty() && marked == solutionText() && state.playMode != 1) victory();

@@ -6,7 +6,7 @@
 namespace quirn {
 
 void Form1::showEditorControls() {
-    state.playMode = 1;
+    setPlayMode(1);
     model[ControlId::Command1].visible = true;
     model[ControlId::Command3].visible = true;
     model[ControlId::Picture3].visible = false;

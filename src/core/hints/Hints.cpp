@@ -7,10 +7,6 @@
 
 namespace quirn {
 
-namespace {
-constexpr std::uint32_t kSilver = 0xC0C0C0;
-} // namespace
-
 // Reveals, in ascending order, the solution items that pass the test, up to limit.
 // An item that names no segment still counts as revealed.
 int Form1::revealSolution(bool (*passes)(const std::string&), int limit) {

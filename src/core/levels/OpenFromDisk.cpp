@@ -53,7 +53,7 @@ void Form1::Combo1_Click() {
 }
 
 void Form1::File1_Click() {
-    state.playMode = 2;
+    setPlayMode(2);
     opener();
 }
 

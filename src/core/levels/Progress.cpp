@@ -66,7 +66,7 @@ void Form1::mrest_Click() {
         value ? roundedWithin(*value, -32768, 32767) : std::nullopt;
     if (!number) return;
 
-    state.playMode = 0;
+    setPlayMode(0);
     hideEditorControls();
     model[ControlId::Picture3].visible = false;
     state.gameNumber = static_cast<std::int16_t>(*number);
