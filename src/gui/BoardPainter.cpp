@@ -81,8 +81,8 @@ void paintSegments(QPainter& painter, const WindowModel& model, const QColor& th
 
 SegmentLook segmentLook(const Segment& segment, const QColor& themeText, const QPalette& palette) {
     SegmentLook look;
-    if (segment.marked) {
-        look.fill = colourOf(segment.colour, palette);
+    if (segment.marked || segment.silver) {
+        look.fill = colourOf(segment.silver ? kSilver : segment.colour, palette);
         if (segment.outlined) {
             // A frame set off from the line's own colour, so it shows on any line.
             look.frame = contrastOf(look.fill);

@@ -18,8 +18,9 @@ const QString kIconResource = QStringLiteral(":/art/icon.png");
 
 } // namespace
 
-MainWindow::MainWindow(ProgramFolder folder, Platform& platform, QWidget* parent)
-    : QMainWindow(parent), form_(std::move(folder), platform), pictures_(form_.folder()) {
+MainWindow::MainWindow(ProgramFolder folder, Platform& platform, const LoopSolver* solver,
+                       QWidget* parent)
+    : QMainWindow(parent), form_(std::move(folder), platform, solver), pictures_(form_.folder()) {
     form_.Form_Load();
     // The board picture decodes on another core while the widgets are made.
     const Control& image = form_.model[ControlId::Image1];

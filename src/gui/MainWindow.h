@@ -16,8 +16,10 @@ namespace quirn::qt {
 
 class MainWindow : public QMainWindow {
   public:
-    // Loads the game (Form_Load) on the screen the window will show on.
-    MainWindow(ProgramFolder folder, Platform& platform, QWidget* parent = nullptr);
+    // Loads the game (Form_Load) on the screen the window will show on. Without a solver
+    // the level check's menu items are disabled.
+    MainWindow(ProgramFolder folder, Platform& platform, const LoopSolver* solver = nullptr,
+               QWidget* parent = nullptr);
 
     Form1& form() { return form_; }
     const WindowModel& model() const { return form_.model; }

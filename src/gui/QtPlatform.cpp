@@ -2,6 +2,7 @@
 
 #include "gui/AccessKeys.h"
 #include "gui/Look.h"
+#include "gui/MainWindow.h"
 
 #include <QCursor>
 #include <QDesktopServices>
@@ -23,13 +24,14 @@ constexpr int kMessageBoxWidth = 260;
 QtPlatform::QtPlatform() = default;
 QtPlatform::~QtPlatform() = default;
 
-void QtPlatform::attach(QWidget* window, const WindowModel* model) {
+void QtPlatform::attach(MainWindow* window) {
     window_ = window;
-    model_ = model;
 }
 
 MessageAnswer QtPlatform::messageBox(const std::string& text, const std::string& title,
                                      MessageButtons buttons) {
+    // A message about the board is read with the board as it now stands behind it.
+    if (window_) window_->board()->refresh();
     QMessageBox box(window_);
     box.setIcon(QMessageBox::NoIcon);
     // Wide enough for the title bar to show the box's title.
@@ -62,16 +64,17 @@ std::string QtPlatform::inputBox(const std::string& prompt, const std::string& t
 }
 
 std::optional<MenuId> QtPlatform::popupMenu(MenuId root) {
-    if (!model_) return std::nullopt;
+    if (!window_) return std::nullopt;
+    const WindowModel& model = window_->model();
     QMenu menu(window_);
     std::map<QAction*, MenuId> chosen;
     const std::vector<MenuId> ids = menuChildren(root);
     std::vector<QString> captions;
-    for (MenuId id : ids) captions.push_back(fromGameText((*model_)[id].caption));
+    for (MenuId id : ids) captions.push_back(fromGameText(model[id].caption));
     const std::vector<QChar> keys = accessKeys(captions);
     for (std::size_t i = 0; i < ids.size(); ++i) {
         const MenuId id = ids[i];
-        const MenuItem& item = (*model_)[id];
+        const MenuItem& item = model[id];
         QAction* action = menu.addAction(withAccessKey(captions[i], keys[i]));
         action->setEnabled(item.enabled);
         action->setCheckable(item.checked);

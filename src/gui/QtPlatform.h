@@ -11,13 +11,15 @@
 
 namespace quirn::qt {
 
+class MainWindow;
+
 class QtPlatform : public Platform {
   public:
     QtPlatform();
     ~QtPlatform() override;
 
     // The window dialogs belong to and whose model holds the pop-up menu's items.
-    void attach(QWidget* window, const WindowModel* model);
+    void attach(MainWindow* window);
     // Opens the sound device in the background; until then sounds wait.
     void startSound() { sounds_.start(); }
 
@@ -32,8 +34,7 @@ class QtPlatform : public Platform {
     std::optional<double> windowTop() const override;
 
   private:
-    QPointer<QWidget> window_;
-    const WindowModel* model_ = nullptr;
+    QPointer<MainWindow> window_;
     SoundPlayer sounds_;
 };
 

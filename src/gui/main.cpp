@@ -2,6 +2,7 @@
 #include "gui/DataFolder.h"
 #include "gui/MainWindow.h"
 #include "gui/QtPlatform.h"
+#include "solver/BoardSolver.h"
 
 #include <QApplication>
 
@@ -10,10 +11,11 @@ int main(int argc, char** argv) {
     const std::filesystem::path executableFolder(
         QCoreApplication::applicationDirPath().toStdU16String());
     quirn::qt::QtPlatform platform;
+    const quirn::solver::BoardSolver solver;
     quirn::qt::MainWindow window(
         quirn::ProgramFolder(quirn::qt::dataFolder(executableFolder, QUIRN_INSTALLED_DATA)),
-        platform);
-    platform.attach(&window, &window.model());
+        platform, &solver);
+    platform.attach(&window);
     // The sound library loads once the window is on the screen, so the window comes first.
     window.board()->afterFirstPaint([&platform] { platform.startSound(); });
     window.show();

@@ -5,6 +5,7 @@
 #include "gui/Look.h"
 #include "gui/MainWindow.h"
 
+#include <QPaintEvent>
 #include <QTest>
 
 namespace quirn::qt::test {
@@ -25,5 +26,14 @@ inline QWidget* pressPixel(MainWindow& window, QPoint pixel, Qt::MouseButton but
     QTest::mouseRelease(target, button, Qt::NoModifier, local);
     return target;
 }
+
+// The regions a widget is asked to paint, once installed as its event filter.
+struct PaintLog : QObject {
+    QRegion painted;
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Paint) painted += static_cast<QPaintEvent*>(event)->region();
+        return QObject::eventFilter(watched, event);
+    }
+};
 
 } // namespace quirn::qt::test

@@ -7,7 +7,6 @@
 #include "support/TempFolder.h"
 
 #include <QMenuBar>
-#include <QPaintEvent>
 #include <QPlainTextEdit>
 #include <QScrollBar>
 #include <QTest>
@@ -186,14 +185,7 @@ class WindowTest : public QObject {
 
     // A press repaints the pressed segment's rectangle (and the status line), not the board.
     void aPressRepaintsOnlyItsSegment() {
-        struct PaintLog : QObject {
-            QRegion painted;
-            bool eventFilter(QObject* watched, QEvent* event) override {
-                if (event->type() == QEvent::Paint)
-                    painted += static_cast<QPaintEvent*>(event)->region();
-                return QObject::eventFilter(watched, event);
-            }
-        } log;
+        PaintLog log;
         Window w;
         QVERIFY(w.shown());
         w->board()->installEventFilter(&log);
