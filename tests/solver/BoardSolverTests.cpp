@@ -1,5 +1,5 @@
 // The solver as the window's level check asks it: clues the solver itself never sees (4s
-// and higher digits), a work limit that runs out, and what counts as one closed loop.
+// and higher digits), and a work limit that runs out.
 #include "solver/BoardSolver.h"
 
 #include <gtest/gtest.h>
@@ -52,15 +52,6 @@ TEST(BoardSolver, WorkLimitRunOutIsUndecided) {
     EXPECT_EQ(found.fit, Fit::Undecided);
     EXPECT_TRUE(found.loops.empty());
     EXPECT_EQ(BoardSolver().solve(SizeClass::Advanced, clues).fit, Fit::Several);
-}
-
-TEST(BoardSolver, OneClosedLoop) {
-    const BoardSolver solver;
-    EXPECT_TRUE(solver.isOneLoop(kSquareTwo));
-    EXPECT_TRUE(solver.isOneLoop({12, 13, 14, 17, 21, 23}));
-    EXPECT_FALSE(solver.isOneLoop({}));
-    EXPECT_FALSE(solver.isOneLoop({6, 21, 24}));                     // an open path
-    EXPECT_FALSE(solver.isOneLoop({6, 21, 24, 25, 13, 17, 20, 23})); // two loops
 }
 
 } // namespace
