@@ -1,5 +1,6 @@
 // Bringing each control widget in line with the model after an event. Signals are
 // blocked meanwhile: a change made here is not input.
+#include "core/text/TextCodec.h"
 #include "gui/ControlWidgets.h"
 #include "gui/FaceButton.h"
 #include "gui/FlowLabel.h"
@@ -23,7 +24,11 @@ inline const QString kStartResource = QStringLiteral(":/art/start.png");
 QStringList entriesOf(const Control& control) {
     QStringList entries;
     entries.reserve(static_cast<qsizetype>(control.items.size()));
-    for (const std::string& item : control.items) entries << fromGameText(item);
+    // A file list shows file names, which are UTF-8, not the game's text.
+    for (const std::string& item : control.items)
+        entries << (control.kind == ControlKind::FileList
+                        ? QString::fromStdString(fileNameToUtf8(item))
+                        : fromGameText(item));
     return entries;
 }
 

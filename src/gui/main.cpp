@@ -1,4 +1,5 @@
-// The game takes no options: every setting lives in its data folder.
+// The game takes no options: every setting lives in its data folder, or in the player's
+// own folder when the data folder is not theirs to write.
 #include "gui/DataFolder.h"
 #include "gui/MainWindow.h"
 #include "gui/QtPlatform.h"
@@ -13,7 +14,7 @@ int main(int argc, char** argv) {
     quirn::qt::QtPlatform platform;
     const quirn::solver::BoardSolver solver;
     quirn::qt::MainWindow window(
-        quirn::ProgramFolder(quirn::qt::dataFolder(executableFolder, QUIRN_INSTALLED_DATA)),
+        quirn::openProgramFolder(quirn::qt::dataFolder(executableFolder, QUIRN_INSTALLED_DATA)),
         platform, &solver);
     platform.attach(&window);
     // The sound library loads once the window is on the screen, so the window comes first.

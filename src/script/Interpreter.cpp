@@ -67,11 +67,13 @@ void Interpreter::queueAnswer(const Command& command) {
     }
 }
 
+// A file is named as the list shows it, or by its very bytes.
 std::optional<int> Interpreter::fileIndex(const std::string& utf8Name) const {
     const std::vector<std::string>& items = form_->model[ControlId::File1].items;
-    const std::string name = utf8ToCp1252(utf8Name);
     for (std::size_t i = 0; i < items.size(); ++i)
-        if (items[i] == name) return static_cast<int>(i);
+        if (items[i] == utf8Name) return static_cast<int>(i);
+    for (std::size_t i = 0; i < items.size(); ++i)
+        if (fileNameToUtf8(items[i]) == utf8Name) return static_cast<int>(i);
     return std::nullopt;
 }
 

@@ -45,9 +45,11 @@ std::string segmentColoursJson(const WindowModel& model) {
     return colours.str();
 }
 
-std::string itemsJson(const std::vector<std::string>& items) {
+// Entries are the game's texts; a file list's are file names (UTF-8 already).
+std::string itemsJson(const std::vector<std::string>& items,
+                      std::string (*toUtf8)(std::string_view) = cp1252ToUtf8) {
     JsonArray list;
-    for (const std::string& item : items) list.text(cp1252ToUtf8(item));
+    for (const std::string& item : items) list.text(toUtf8(item));
     return list.str();
 }
 
@@ -124,7 +126,7 @@ std::string stateJson(const Form1& form) {
         .raw("Combo1", listJson(model[ControlId::Combo1]))
         .raw("File1", JsonObject()
                           .text("folder", cp1252ToUtf8(files.folder))
-                          .raw("items", itemsJson(files.items))
+                          .raw("items", itemsJson(files.items, fileNameToUtf8))
                           .str());
     if (picture.empty())
         state.null("picture");

@@ -1,6 +1,7 @@
 // quirn-script PROGRAM_FOLDER [SCRIPT]: runs a scripted session against the game's
-// core and prints what happens as JSON lines. Exit 2 for a malformed script or an
-// unreadable folder or file, else 0.
+// core and prints what happens as JSON lines. The player's files go where the game puts
+// them (XDG_DATA_HOME and HOME count when the folder is not writable). Exit 2 for a
+// malformed script or an unreadable folder or file, else 0.
 #include "script/Interpreter.h"
 
 #include <cstdio>
@@ -19,11 +20,12 @@ int usageError(const std::string& text) {
 }
 
 int runScript(std::istream& in, const std::string& scriptName, const fs::path& folder) {
-    quirn::script::Interpreter session(quirn::ProgramFolder(folder), [](const std::string& line) {
-        std::fwrite(line.data(), 1, line.size(), stdout);
-        std::fputc('\n', stdout);
-        std::fflush(stdout);
-    });
+    quirn::script::Interpreter session(quirn::openProgramFolder(folder),
+                                       [](const std::string& line) {
+                                           std::fwrite(line.data(), 1, line.size(), stdout);
+                                           std::fputc('\n', stdout);
+                                           std::fflush(stdout);
+                                       });
     std::string line;
     for (long number = 1; std::getline(in, line); ++number) {
         if (const auto error = session.runLine(line)) {

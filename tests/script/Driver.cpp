@@ -13,10 +13,13 @@ std::string quoted(const std::string& text) {
     return out + "'";
 }
 
-ScriptRun run(const std::vector<std::string>& arguments, const std::string& input) {
+ScriptRun run(const std::vector<std::string>& arguments, const std::string& input,
+              const std::vector<std::string>& launcher = {}) {
     const TempFolder scratch;
     const auto file = [&](const char* name) { return quoted((scratch.path() / name).string()); };
-    std::string command = quoted(QUIRN_SCRIPT_EXE);
+    std::string command;
+    for (const std::string& word : launcher) command += quoted(word) + " ";
+    command += quoted(QUIRN_SCRIPT_EXE);
     for (const std::string& argument : arguments) command += " " + quoted(argument);
     const int status = std::system(
         (command + " <" + quoted(input) + " >" + file("out") + " 2>" + file("errors")).c_str());
@@ -50,12 +53,12 @@ std::vector<std::string> ScriptRun::states() const {
 }
 
 ScriptRun runScript(const TempFolder& programFolder, const std::string& script,
-                    bool onStandardInput) {
+                    bool onStandardInput, const std::vector<std::string>& launcher) {
     const TempFolder scratch;
     scratch.write("session.qs", script);
     const std::string file = (scratch.path() / "session.qs").string();
-    if (onStandardInput) return run({programFolder.path().string()}, file);
-    return run({programFolder.path().string(), file}, "/dev/null");
+    if (onStandardInput) return run({programFolder.path().string()}, file, launcher);
+    return run({programFolder.path().string(), file}, "/dev/null", launcher);
 }
 
 ScriptRun runDriver(const std::vector<std::string>& arguments) {

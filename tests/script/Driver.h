@@ -20,11 +20,19 @@ struct ScriptRun {
     std::vector<std::string> states() const; // the state dumps
 };
 
-// The script given as a file, or on standard input.
+// The script given as a file, or on standard input; the driver started through a launcher
+// when one is given: the words of a command that runs its arguments (env, setpriv).
 ScriptRun runScript(const TempFolder& programFolder, const std::string& script,
-                    bool onStandardInput = false);
+                    bool onStandardInput = false, const std::vector<std::string>& launcher = {});
 // The driver with exactly these arguments and nothing on standard input.
 ScriptRun runDriver(const std::vector<std::string>& arguments);
+
+// Script lines that left-press the segments in turn.
+inline std::string pressing(const std::vector<int>& segments) {
+    std::string script;
+    for (int segment : segments) script += "press " + std::to_string(segment) + " 1\n";
+    return script;
+}
 
 // How a state dump shows a control with its caption first, e.g. "Label5", "Game: 2".
 inline std::string caption(const std::string& control, const std::string& text) {

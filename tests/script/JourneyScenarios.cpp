@@ -10,12 +10,6 @@ namespace {
 const std::string kWinSound = R"({"event":"sound","file":"setup/win.wav"})";
 const std::string kNextEnabled = R"("Command2":{"caption":"Next Game!","visible":true,"enabled":)";
 
-std::string pressing(const std::vector<int>& segments) {
-    std::string script;
-    for (int segment : segments) script += "press " + std::to_string(segment) + " 1\n";
-    return script;
-}
-
 struct Series : GameFolder {
     Series(const std::string& size, const std::string& sound, const std::string& levelTwo) {
         write("quirn.cfg", config(size, sound));

@@ -142,6 +142,9 @@ class Form1 {
     std::string skippedFile() const;               // puzzles/<sizeClass>/skipped.dat
     void playSound(const std::string& file);       // "/setup/1.wav"
     void message(const std::string& text);         // OK box titled "Quirn"
+    // Writes one of the player's files (what: "Your progress", ...). The first failure
+    // of a run tells the player what could not be saved, where and why; play goes on.
+    bool save(const std::string& relative, const std::string& bytes, const std::string& what);
 
     // Settings and progress files are small; anything larger is not ours.
     static constexpr std::size_t kSmallFileLimit = 1 << 20;
@@ -182,6 +185,7 @@ class Form1 {
     bool skippedListUnreadable_ = false;
     // Each sound's path, resolved at its first play: presses don't search the disk.
     std::map<std::string, std::filesystem::path> soundFiles_;
+    bool saveFailureTold_ = false;
 };
 
 // Colour text as a number, blanks around the digits ignored; anything else is black.

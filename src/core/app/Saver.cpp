@@ -6,7 +6,7 @@ namespace quirn {
 // A settings file that can't be written (read-only, full disk) is left as it was;
 // the game goes on with the new setting in memory.
 void Form1::saver() {
-    folder_.writeFile("quirn.cfg", formatConfig(state));
+    save("quirn.cfg", formatConfig(state), "Your settings");
     model[MenuId::mnsound].checked = state.soundOn;
     setSizeChecks();
 }

@@ -1,18 +1,20 @@
 #include "core/app/Form1.h"
 #include "core/levels/LevelFile.h"
 #include "core/text/Numbers.h"
+#include "core/text/TextCodec.h"
 
 namespace quirn {
 
 void Form1::Command1_Click() {
     const std::string number = model[ControlId::Text3].caption;
-    // An optional sign, digits with an optional decimal point and exponent, blanks around.
-    const std::optional<double> value = readNumber(number);
-    if (!value) {
+    // An optional sign, digits with an optional decimal point and exponent, blanks around,
+    // judged by its exact value whatever its length.
+    const std::optional<std::strong_ordering> order = compareDecimal(number, 999);
+    if (!order) {
         message("Filename must be a number");
         return;
     }
-    if (*value > 999) {
+    if (*order > 0) {
         message("Filename too high - must be below 1000");
         return;
     }
@@ -27,8 +29,9 @@ void Form1::Command1_Click() {
         return;
     const std::string bytes = formatLevelFile(markedText(), model[ControlId::Text2].caption,
                                               model[ControlId::Text5].caption, successText);
-    if (!folder_.writeFile(file, bytes))
-        message("The level could not be saved as game" + number + ".puz");
+    if (const WriteResult result = folder_.writeFile(file, bytes); !result.written())
+        message("The level could not be saved as game" + number +
+                ".puz: " + utf8ToCp1252(result.error));
 }
 
 } // namespace quirn

@@ -1,89 +1,87 @@
 #include "core/files/ProgramFolder.h"
 
+#include "core/files/AtomicWrite.h"
+#include "core/files/PathNames.h"
+#include "core/files/UniqueFd.h"
 #include "core/text/LetterCase.h"
 
 #include <algorithm>
-#include <cctype>
-#include <fstream>
-#include <random>
+#include <dirent.h>
+#include <fcntl.h>
+#include <memory>
+#include <sys/stat.h>
 #include <system_error>
-#include <unistd.h>
 
 namespace quirn {
 namespace fs = std::filesystem;
 
 namespace {
 
-std::vector<std::string> splitComponents(const std::string& relative) {
-    std::vector<std::string> parts;
-    std::string current;
-    for (char c : relative) {
-        if (c == '/' || c == '\\') {
-            if (!current.empty()) parts.push_back(std::move(current));
-            current.clear();
-        } else {
-            current += c;
-        }
-    }
-    if (!current.empty()) parts.push_back(std::move(current));
-    return parts;
-}
-
-// The on-disk spelling of name inside folder, exact case first.
-std::optional<std::string> findEntry(const fs::path& folder, const std::string& name) {
-    std::error_code ec;
-    if (fs::exists(folder / name, ec)) return name;
-    std::optional<std::string> found;
-    for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
-        std::string entry = it->path().filename().string();
-        if (equalsIgnoringCase(entry, name) && (!found || entry < *found)) found = entry;
-    }
-    return found;
-}
-
 bool isPlainFile(const fs::path& path) {
-    std::error_code ec;
-    return !path.empty() && fs::is_regular_file(path, ec);
+    struct stat st {};
+    return !path.empty() && ::stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode);
 }
 
 // The first maxBytes bytes of a plain file; with wholeOnly, nothing for a longer file.
+// A FIFO, device or folder is never opened for reading, so nothing can block or act.
 std::optional<std::string> readPlainFile(const fs::path& path, std::size_t maxBytes,
                                          bool wholeOnly) {
     if (!isPlainFile(path)) return std::nullopt;
-    std::error_code ec;
-    const auto size = fs::file_size(path, ec);
-    if (ec || (wholeOnly && size > maxBytes)) return std::nullopt;
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return std::nullopt;
-    std::string bytes(std::min<std::uintmax_t>(size, maxBytes), '\0');
-    in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    if (in.bad()) return std::nullopt;
-    bytes.resize(static_cast<std::size_t>(in.gcount()));
+    const UniqueFd in(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
+    struct stat st {};
+    // Checked again on the open file: the name may have changed in between.
+    if (!in.valid() || ::fstat(in.get(), &st) != 0 || !S_ISREG(st.st_mode)) return std::nullopt;
+    const auto size = static_cast<std::uintmax_t>(st.st_size);
+    if (wholeOnly && size > maxBytes) return std::nullopt;
+    std::string bytes(static_cast<std::size_t>(std::min<std::uintmax_t>(size, maxBytes)), '\0');
+    std::size_t done = 0;
+    while (done < bytes.size()) {
+        const ssize_t n = ::read(in.get(), bytes.data() + done, bytes.size() - done);
+        if (n < 0 && errno == EINTR) continue;
+        if (n < 0) return std::nullopt;
+        if (n == 0) break; // the file shrank meanwhile
+        done += static_cast<std::size_t>(n);
+    }
+    bytes.resize(done);
     return bytes;
+}
+
+// Appends the names of the plain files (or links to one) of a folder, the type taken
+// from the folder's entry wherever it gives one.
+void appendPlainFiles(const fs::path& folder, std::vector<std::string>& names) {
+    if (folder.empty()) return;
+    const std::unique_ptr<DIR, int (*)(DIR*)> dir(::opendir(folder.c_str()), &::closedir);
+    if (!dir) return;
+    while (const dirent* entry = ::readdir(dir.get())) {
+        bool plain = entry->d_type == DT_REG;
+        if (entry->d_type == DT_LNK || entry->d_type == DT_UNKNOWN) {
+            struct stat st {};
+            plain =
+                ::fstatat(::dirfd(dir.get()), entry->d_name, &st, 0) == 0 && S_ISREG(st.st_mode);
+        }
+        if (plain) names.emplace_back(entry->d_name);
+    }
 }
 
 } // namespace
 
 ProgramFolder::ProgramFolder(fs::path root) : root_(std::move(root)) {}
 
+ProgramFolder::ProgramFolder(fs::path root, fs::path playerRoot)
+    : root_(std::move(root)), playerRoot_(std::move(playerRoot)) {}
+
+std::vector<fs::path> ProgramFolder::readRoots() const {
+    if (playerRoot_.empty()) return {root_};
+    return {playerRoot_, root_};
+}
+
 fs::path ProgramFolder::resolve(const std::string& relative) const {
-    fs::path path = root_;
-    bool matching = true;
-    for (const std::string& part : splitComponents(relative)) {
-        if (part == ".") continue;
-        // Nothing the game names may lead out of its folder (a level name from a
-        // player's file, say).
-        if (part == "..") return {};
-        if (matching) {
-            if (auto entry = findEntry(path, part)) {
-                path /= *entry;
-                continue;
-            }
-            matching = false;
-        }
-        path /= part;
+    if (!playerRoot_.empty()) {
+        const fs::path mine = resolveBelow(playerRoot_, relative);
+        std::error_code ec;
+        if (mine.empty() || fs::exists(mine, ec)) return mine;
     }
-    return path;
+    return resolveBelow(root_, relative);
 }
 
 bool ProgramFolder::fileExists(const std::string& relative) const {
@@ -100,71 +98,49 @@ std::optional<std::string> ProgramFolder::readStart(const std::string& relative,
     return readPlainFile(resolve(relative), maxBytes, false);
 }
 
-bool ProgramFolder::writeFile(const std::string& relative, const std::string& bytes) const {
+std::string ProgramFolder::makePlayerFolder(const std::string& relativeFolder) const {
+    // The folder is made where the program folder has it, in the same spelling.
+    const fs::path shipped = resolveBelow(root_, relativeFolder);
     std::error_code ec;
-    fs::path target = resolve(relative);
-    if (target.empty()) return false;
-    // Write through a link to the file it names, so the link stays a link.
-    for (int hops = 0; hops < 16 && fs::is_symlink(target, ec); ++hops) {
-        fs::path next = fs::read_symlink(target, ec);
-        if (ec) return false;
-        target = next.is_absolute() ? next : target.parent_path() / next;
-    }
-    const bool existed = fs::exists(target, ec);
-    if (existed) {
-        if (!fs::is_regular_file(target, ec)) return false;
-        // Permission bits count even for a user the system would let through.
-        const auto perms = fs::status(target, ec).permissions();
-        const auto writeBits =
-            fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write;
-        if (ec || (perms & writeBits) == fs::perms::none) return false;
-        if (::access(target.c_str(), W_OK) != 0) return false;
-    }
-    const fs::path folder = target.parent_path();
-    if (!fs::is_directory(folder, ec)) return false;
+    if (shipped.empty() || !fs::is_directory(shipped, ec)) return {};
+    const fs::path mine =
+        resolveBelow(playerRoot_, shipped.lexically_relative(root_).generic_string());
+    if (fs::is_directory(mine, ec)) return {};
+    if (!liesInside(mine, {playerRoot_})) return kOutsideFolders;
+    fs::create_directories(mine, ec);
+    return ec ? ec.message() : std::string();
+}
 
-    std::random_device seed;
-    const fs::path temp =
-        folder / ("." + target.filename().string() + ".tmp" + std::to_string(seed() % 1000000));
-    {
-        std::ofstream out(temp, std::ios::binary | std::ios::trunc);
-        if (!out) return false;
-        out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-        out.flush();
-        if (!out) {
-            out.close();
-            fs::remove(temp, ec);
-            return false;
-        }
+WriteResult ProgramFolder::writeFile(const std::string& relative, const std::string& bytes) const {
+    const fs::path& base = playerRoot_.empty() ? root_ : playerRoot_;
+    if (!playerRoot_.empty()) {
+        std::vector<std::string> parts = pathComponents(relative);
+        std::string folder;
+        for (std::size_t i = 0; i + 1 < parts.size(); ++i) folder += parts[i] + "/";
+        if (std::string why = makePlayerFolder(folder); !why.empty())
+            return {resolveBelow(base, relative), why};
     }
-    if (existed) {
-        const auto perms = fs::status(target, ec).permissions();
-        if (!ec) fs::permissions(temp, perms, ec);
-    }
-    fs::rename(temp, target, ec);
-    if (ec) {
-        fs::remove(temp, ec);
-        return false;
-    }
-    return true;
+    const fs::path target = resolveBelow(base, relative);
+    if (target.empty()) return {base, kOutsideFolders};
+    return writeAtomically(target, bytes, readRoots());
 }
 
 std::vector<std::string> ProgramFolder::listFiles(const std::string& relativeFolder) const {
     std::vector<std::string> names;
-    const fs::path folder = resolve(relativeFolder);
-    if (folder.empty()) return names;
-    std::error_code ec;
-    for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
-        if (isPlainFile(it->path())) names.push_back(it->path().filename().string());
-    }
+    for (const fs::path& root : readRoots())
+        appendPlainFiles(resolveBelow(root, relativeFolder), names);
     // Sorted as the player reads them, letter case aside.
     std::sort(names.begin(), names.end(), lessIgnoringCase);
+    names.erase(std::unique(names.begin(), names.end()), names.end());
     return names;
 }
 
 std::string ProgramFolder::relativeName(const fs::path& path) const {
-    std::string text = path.lexically_relative(root_).generic_string();
-    return text.empty() || text.rfind("..", 0) == 0 ? path.generic_string() : text;
+    for (const fs::path& root : readRoots()) {
+        const std::string text = path.lexically_relative(root).generic_string();
+        if (!text.empty() && text.rfind("..", 0) != 0) return text;
+    }
+    return path.generic_string();
 }
 
 } // namespace quirn

@@ -1,6 +1,8 @@
-// Every file the game touches lies below the program folder. Names below it are
-// matched without regard to letter case, component by component (an exact-case
-// name wins), so level packs and settings written with any case are found.
+// Every file the game touches lies below the program folder or, when the player may not
+// write there (a system-wide install), below a folder of the player's own laid out the
+// same way: reads look there first, writes go there. Names are matched without regard to
+// letter case, component by component (an exact-case name wins), so level packs and
+// settings written with any case are found.
 #pragma once
 
 #include <cstddef>
@@ -11,14 +13,26 @@
 
 namespace quirn {
 
+struct WriteResult {
+    std::filesystem::path target; // the file written, or meant to be
+    std::string error;            // why nothing was written; empty when it was
+    bool written() const { return error.empty(); }
+};
+
 class ProgramFolder {
   public:
+    // Everything in one folder.
     explicit ProgramFolder(std::filesystem::path root);
+    // The shipped data in root, the player's files in playerRoot (made when first needed).
+    ProgramFolder(std::filesystem::path root, std::filesystem::path playerRoot);
 
     const std::filesystem::path& root() const { return root_; }
+    // Empty when everything stays in the program folder.
+    const std::filesystem::path& playerRoot() const { return playerRoot_; }
 
-    // relative is split at '/' and '\'. Existing components resolve to their on-disk
-    // spelling; the first missing one and everything after it are kept as given.
+    // relative is split at '/'. The path in the first folder (the player's first) where
+    // the name exists, else in the program folder; existing components take their
+    // on-disk spelling, the first missing one and everything after it are kept as given.
     // A path with a ".." component gives the empty path, which names no file.
     std::filesystem::path resolve(const std::string& relative) const;
 
@@ -35,22 +49,35 @@ class ProgramFolder {
     std::optional<std::string> readStart(const std::string& relative,
                                          std::size_t maxBytes = kDefaultReadLimit) const;
 
-    // Replaces the file atomically: a temporary file beside it, then a rename.
-    // A read-only file is left alone; a symbolic link is written through.
-    // Returns false, and changes nothing, when the write can't be done.
-    bool writeFile(const std::string& relative, const std::string& bytes) const;
+    // Replaces the file atomically (a temporary file beside it, then a rename) in the
+    // player's folder, or the program folder when there is none. A folder the program
+    // folder has is made in the player's folder; a missing one is not. A read-only file
+    // is left alone; a link is written through only when its final target lies inside
+    // the game's folders. Changes nothing when the write can't be done, and says why.
+    WriteResult writeFile(const std::string& relative, const std::string& bytes) const;
 
-    // Names of the plain files of a folder, sorted without regard to case; empty when
-    // the folder is missing.
+    // Names of the plain files of a folder in both folders, each name once, sorted
+    // without regard to case; empty when the folder is missing.
     std::vector<std::string> listFiles(const std::string& relativeFolder) const;
 
-    // Path relative to the root with forward slashes, for output.
+    // Path relative to the folder that holds it, with forward slashes, for output.
     std::string relativeName(const std::filesystem::path& path) const;
 
     static constexpr std::size_t kDefaultReadLimit = 1 << 20;
 
   private:
+    // The folders reads look in, the player's first.
+    std::vector<std::filesystem::path> readRoots() const;
+    // Makes the folder a write into the player's folder needs; the error, if any.
+    std::string makePlayerFolder(const std::string& relativeFolder) const;
+
     std::filesystem::path root_;
+    std::filesystem::path playerRoot_;
 };
+
+// The folders for the data folder the game was given: it alone when the player may write
+// there; otherwise the player's files go to $XDG_DATA_HOME/quirn-puzzle (by default
+// ~/.local/share/quirn-puzzle). The one place the front ends make a ProgramFolder.
+ProgramFolder openProgramFolder(const std::filesystem::path& dataFolder);
 
 } // namespace quirn

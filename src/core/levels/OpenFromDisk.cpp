@@ -1,5 +1,6 @@
 #include "core/app/Form1.h"
 #include "core/text/LetterCase.h"
+#include "core/text/TextCodec.h"
 
 #include <algorithm>
 #include <cctype>
@@ -28,7 +29,6 @@ void Form1::refreshFileList() {
 void Form1::mnopen_Click() {
     hideEditorControls();
     model[ControlId::Picture3].visible = true;
-    refreshFileList();
     for (int i = 0; i < 4; ++i) {
         if (state.sizeClass != kComboClasses[i]) continue;
         // Picking the entry that is already selected changes nothing, as in a list box.
@@ -36,9 +36,11 @@ void Form1::mnopen_Click() {
         if (combo.selected != i) {
             combo.selected = i;
             combo.caption = kComboEntries[i];
-            Combo1_Click();
+            Combo1_Click(); // lists the folder
+            return;
         }
     }
+    refreshFileList();
 }
 
 void Form1::Combo1_Click() {
@@ -67,7 +69,8 @@ void Form1::opener() {
     state.hintFactor = 1;
     emptyBoard(false);
     model[ControlId::Command2].enabled = false;
-    model[ControlId::Label5].caption = "File: " + name;
+    // File names are UTF-8; the status line holds the game's own text.
+    model[ControlId::Label5].caption = "File: " + utf8ToCp1252(fileNameToUtf8(name));
     model[ControlId::Picture3].visible = false;
     model[MenuId::mh1].enabled = true;
     model[MenuId::mh2].enabled = true;

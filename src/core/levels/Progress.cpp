@@ -12,7 +12,7 @@ void Form1::readGameNumber() {
 
 // A progress file that can't be written is left as it was; the game goes on.
 void Form1::writeProgress(int number) {
-    folder_.writeFile(progressFile(), formatProgress(number));
+    save(progressFile(), formatProgress(number), "Your progress");
 }
 
 void Form1::nextgame() {
@@ -32,8 +32,8 @@ void Form1::missing() {
     // Past the last level the series is finished; a larger number (typed or edited
     // into level.dat) counts as finished too rather than naming files that can't be.
     if (state.gameNumber > 1000) state.gameNumber = 1000;
+    if (folder_.fileExists(seriesLevelFile(state.gameNumber))) return;
     const std::set<int> present = seriesNumbers(folder_.listFiles(levelFolder()));
-    if (present.count(state.gameNumber)) return;
     while (true) {
         if (state.gameNumber == 1000) return;
         if (present.count(state.gameNumber)) {

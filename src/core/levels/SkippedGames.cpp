@@ -4,6 +4,10 @@
 
 namespace quirn {
 
+namespace {
+const std::string kSkippedWhat = "Your skipped games";
+} // namespace
+
 void Form1::mskip_Click() {
     const std::optional<std::string> list = folder_.readFile(skippedFile(), kListFileLimit);
     // A list that exists but can't be read is left alone rather than replaced by one line.
@@ -11,7 +15,9 @@ void Form1::mskip_Click() {
         std::string text = list.value_or("");
         // A hand-edited list may end without a line end; the new entry gets its own line.
         if (!text.empty() && text.back() != '\n' && text.back() != '\r') text += "\r\n";
-        folder_.writeFile(skippedFile(), text + model[ControlId::Label5].caption + "\r\n");
+        text += model[ControlId::Label5].caption + "\r\n";
+        // A full list keeps its entries and takes no more: it must stay readable.
+        if (text.size() <= kListFileLimit) save(skippedFile(), text, kSkippedWhat);
     }
     if (state.gameNumber < 32767) ++state.gameNumber;
     writeProgress(state.gameNumber);
@@ -19,6 +25,8 @@ void Form1::mskip_Click() {
 }
 
 void Form1::mshows_Click() {
+    // Shown already: the list holds the file's entries, and any removals, already.
+    if (model[ControlId::Picture2].visible) return;
     model[ControlId::Picture2].visible = true;
     model[ControlId::Label8].caption = "Skipped " + state.sizeClass + " games..";
     Control& list = model[ControlId::List1];
@@ -44,7 +52,8 @@ void Form1::Command8_Click() {
 void Form1::closeskip() {
     Control& list = model[ControlId::List1];
     // The panel showed none of an unreadable list's entries; writing would lose them all.
-    if (!skippedListUnreadable_) folder_.writeFile(skippedFile(), joinLinesCrlf(list.items));
+    if (!skippedListUnreadable_)
+        save(skippedFile(), joinLinesCrlf(list.items, kListFileLimit), kSkippedWhat);
     skippedListUnreadable_ = false;
     list.items.clear();
     list.selected = -1;

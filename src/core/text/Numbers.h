@@ -1,6 +1,7 @@
 // Reading and writing decimal numbers the same way whatever the desktop's locale.
 #pragma once
 
+#include <compare>
 #include <cstddef>
 #include <cstdint>
 #include <optional>
@@ -15,6 +16,10 @@ std::optional<double> parseDecimal(std::string_view text);
 
 // The same with blanks (spaces and tabs) allowed around it.
 std::optional<double> parseDecimalWithBlanks(std::string_view text);
+
+// How the exact value of a text that parseDecimalWithBlanks would take, of any length and
+// any exponent, compares with a whole number; nullopt when the text is no such number.
+std::optional<std::strong_ordering> compareDecimal(std::string_view text, std::int64_t number);
 
 // Texts longer than this are never read as numbers: no number the game writes or a player
 // types comes near it.

@@ -18,9 +18,10 @@ std::vector<std::string> splitLines(std::string_view bytes, std::size_t maxLines
     return lines;
 }
 
-std::string joinLinesCrlf(const std::vector<std::string>& lines) {
+std::string joinLinesCrlf(const std::vector<std::string>& lines, std::size_t maxBytes) {
     std::string out;
     for (const std::string& line : lines) {
+        if (line.size() + 2 > maxBytes - out.size()) break;
         out += line;
         out += "\r\n";
     }

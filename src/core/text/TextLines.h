@@ -12,7 +12,8 @@ namespace quirn {
 // At most maxLines lines are returned.
 std::vector<std::string> splitLines(std::string_view bytes, std::size_t maxLines = SIZE_MAX);
 
-// Each line followed by CR LF.
-std::string joinLinesCrlf(const std::vector<std::string>& lines);
+// Each line followed by CR LF, from the first line on as long as the text stays within
+// maxBytes (a file the game writes must stay one it reads back).
+std::string joinLinesCrlf(const std::vector<std::string>& lines, std::size_t maxBytes = SIZE_MAX);
 
 } // namespace quirn

@@ -1,0 +1,18 @@
+#include "core/app/Form1.h"
+#include "core/text/TextCodec.h"
+
+namespace quirn {
+
+bool Form1::save(const std::string& relative, const std::string& bytes, const std::string& what) {
+    const WriteResult result = folder_.writeFile(relative, bytes);
+    if (result.written()) return true;
+    // Once a run: a full disk would otherwise stop every move that saves with a box.
+    if (!saveFailureTold_) {
+        saveFailureTold_ = true;
+        message(what + " could not be saved to " + utf8ToCp1252(result.target.string()) + ": " +
+                utf8ToCp1252(result.error) + ". Play goes on; this message is shown once.");
+    }
+    return false;
+}
+
+} // namespace quirn
