@@ -3,6 +3,7 @@
 # not run as root (saying so first), with apt-get directly as root.
 #   scripts/install-deps.sh play   what building and playing the game needs
 #   scripts/install-deps.sh        that, and what the tests and benchmarks need
+#   scripts/install-deps.sh clang  clang and its sanitizer and fuzzer libraries (.ci/run)
 set -euo pipefail
 
 # Building and playing the game.
@@ -26,10 +27,17 @@ tests=(
   libpulse-dev                          # the sound benchmark's probe (records a sink)
 )
 
+# The suite under the sanitizers, and the fuzz targets.
+clang=(
+  clang
+  libclang-rt-14-dev
+)
+
 case ${1:-all} in
 play) packages=("${play[@]}") ;;
 all) packages=("${play[@]}" "${tests[@]}") ;;
-*) echo "usage: $0 [play|all]" >&2; exit 2 ;;
+clang) packages=("${clang[@]}") ;;
+*) echo "usage: $0 [play|all|clang]" >&2; exit 2 ;;
 esac
 
 missing=()

@@ -2,7 +2,10 @@
 
 #include "core/text/LetterCase.h"
 
+#include <dirent.h>
+#include <memory>
 #include <optional>
+#include <sys/stat.h>
 #include <system_error>
 
 namespace quirn {
@@ -12,18 +15,18 @@ namespace {
 
 // The on-disk spelling of name inside folder, exact case first.
 std::optional<std::string> findEntry(const fs::path& folder, const std::string& name) {
-    std::error_code ec;
-    if (fs::exists(fs::symlink_status(folder / name, ec))) return name;
+    struct stat st {};
+    if (::lstat((folder / name).c_str(), &st) == 0) return name;
     std::optional<std::string> found;
-    for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
-        std::string entry = it->path().filename().string();
-        if (equalsIgnoringCase(entry, name) && (!found || entry < *found)) found = entry;
-    }
+    forEachEntry(folder, [&](const dirent& entry, int) {
+        const std::string_view entryName = entry.d_name;
+        if (equalsIgnoringCase(entryName, name) && (!found || entryName < *found))
+            found = std::string(entryName);
+    });
     return found;
 }
 
-} // namespace
-
+// relative split at '/', without empty and "." components.
 std::vector<std::string> pathComponents(const std::string& relative) {
     std::vector<std::string> parts;
     std::size_t start = 0;
@@ -36,6 +39,8 @@ std::vector<std::string> pathComponents(const std::string& relative) {
     }
     return parts;
 }
+
+} // namespace
 
 fs::path resolveBelow(const fs::path& root, const std::string& relative) {
     fs::path path = root;
@@ -54,6 +59,13 @@ fs::path resolveBelow(const fs::path& root, const std::string& relative) {
         path /= part;
     }
     return path;
+}
+
+void forEachEntry(const fs::path& folder,
+                  const std::function<void(const dirent& entry, int folderFd)>& visit) {
+    const std::unique_ptr<DIR, int (*)(DIR*)> dir(::opendir(folder.c_str()), &::closedir);
+    if (!dir) return;
+    while (const dirent* entry = ::readdir(dir.get())) visit(*entry, ::dirfd(dir.get()));
 }
 
 bool liesInside(const fs::path& path, const std::vector<fs::path>& folders) {

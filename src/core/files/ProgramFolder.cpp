@@ -6,9 +6,7 @@
 #include "core/text/LetterCase.h"
 
 #include <algorithm>
-#include <dirent.h>
 #include <fcntl.h>
-#include <memory>
 #include <sys/stat.h>
 #include <system_error>
 
@@ -50,17 +48,14 @@ std::optional<std::string> readPlainFile(const fs::path& path, std::size_t maxBy
 // from the folder's entry wherever it gives one.
 void appendPlainFiles(const fs::path& folder, std::vector<std::string>& names) {
     if (folder.empty()) return;
-    const std::unique_ptr<DIR, int (*)(DIR*)> dir(::opendir(folder.c_str()), &::closedir);
-    if (!dir) return;
-    while (const dirent* entry = ::readdir(dir.get())) {
-        bool plain = entry->d_type == DT_REG;
-        if (entry->d_type == DT_LNK || entry->d_type == DT_UNKNOWN) {
+    forEachEntry(folder, [&names](const dirent& entry, int folderFd) {
+        bool plain = entry.d_type == DT_REG;
+        if (entry.d_type == DT_LNK || entry.d_type == DT_UNKNOWN) {
             struct stat st {};
-            plain =
-                ::fstatat(::dirfd(dir.get()), entry->d_name, &st, 0) == 0 && S_ISREG(st.st_mode);
+            plain = ::fstatat(folderFd, entry.d_name, &st, 0) == 0 && S_ISREG(st.st_mode);
         }
-        if (plain) names.emplace_back(entry->d_name);
-    }
+        if (plain) names.emplace_back(entry.d_name);
+    });
 }
 
 } // namespace
@@ -114,9 +109,8 @@ std::string ProgramFolder::makePlayerFolder(const std::string& relativeFolder) c
 WriteResult ProgramFolder::writeFile(const std::string& relative, const std::string& bytes) const {
     const fs::path& base = playerRoot_.empty() ? root_ : playerRoot_;
     if (!playerRoot_.empty()) {
-        std::vector<std::string> parts = pathComponents(relative);
-        std::string folder;
-        for (std::size_t i = 0; i + 1 < parts.size(); ++i) folder += parts[i] + "/";
+        const std::size_t slash = relative.rfind('/');
+        const std::string folder = slash == std::string::npos ? "" : relative.substr(0, slash);
         if (std::string why = makePlayerFolder(folder); !why.empty())
             return {resolveBelow(base, relative), why};
     }
@@ -130,7 +124,7 @@ std::vector<std::string> ProgramFolder::listFiles(const std::string& relativeFol
     for (const fs::path& root : readRoots())
         appendPlainFiles(resolveBelow(root, relativeFolder), names);
     // Sorted as the player reads them, letter case aside.
-    std::sort(names.begin(), names.end(), lessIgnoringCase);
+    sortIgnoringCase(names);
     names.erase(std::unique(names.begin(), names.end()), names.end());
     return names;
 }

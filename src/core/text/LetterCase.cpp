@@ -45,12 +45,13 @@ bool endsWithIgnoringCase(std::string_view text, std::string_view suffix) {
            equalsIgnoringCase(text.substr(text.size() - suffix.size()), suffix);
 }
 
-bool lessIgnoringCase(std::string_view a, std::string_view b) {
-    const auto byLetter = [](char x, char y) {
-        return static_cast<unsigned char>(lower(x)) < static_cast<unsigned char>(lower(y));
-    };
-    if (std::ranges::lexicographical_compare(a, b, byLetter)) return true;
-    return equalsIgnoringCase(a, b) && a < b;
+void sortIgnoringCase(std::vector<std::string>& names) {
+    // Each name's lower-case key made once: a folder may hold a hundred thousand names.
+    std::vector<std::pair<std::string, std::string>> keyed;
+    keyed.reserve(names.size());
+    for (std::string& name : names) keyed.emplace_back(lowerCase(name), std::move(name));
+    std::sort(keyed.begin(), keyed.end());
+    for (std::size_t i = 0; i < names.size(); ++i) names[i] = std::move(keyed[i].second);
 }
 
 } // namespace quirn

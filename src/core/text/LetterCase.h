@@ -5,6 +5,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace quirn {
 
@@ -13,8 +14,8 @@ std::string upperCase(std::string_view text);
 bool equalsIgnoringCase(std::string_view a, std::string_view b);
 bool startsWithIgnoringCase(std::string_view text, std::string_view prefix);
 bool endsWithIgnoringCase(std::string_view text, std::string_view suffix);
-// The order a reader sorts names in: letter case aside, then byte order, so that names
+// Sorts names as a reader orders them: letter case aside, then byte order, so that names
 // differing only in case still have a fixed order.
-bool lessIgnoringCase(std::string_view a, std::string_view b);
+void sortIgnoringCase(std::vector<std::string>& names);
 
 } // namespace quirn

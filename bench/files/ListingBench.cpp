@@ -1,0 +1,73 @@
+// A level folder of 100,000 files: listing it, starting the game on it (the level that
+// level.dat names is missing, so the series is searched), and opening the
+// open-from-disk panel on it. Timings are reported, never asserted.
+#include "core/app/Form1.h"
+#include "support/FakePlatform.h"
+
+#include <benchmark/benchmark.h>
+#include <fstream>
+#include <random>
+
+using namespace quirn;
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr int kFiles = 100000;
+
+// Made once per run, removed at exit.
+struct BigFolder {
+    fs::path root;
+    BigFolder() {
+        root =
+            fs::temp_directory_path() / ("quirn-bench-" + std::to_string(std::random_device()()));
+        const fs::path quick = root / "puzzles/quick";
+        fs::create_directories(quick);
+        for (int i = 0; i < kFiles; ++i)
+            std::ofstream(quick / ("level" + std::to_string(i) + ".puz")) << "1,\r\n,\r\n\r\nx\r\n";
+        std::ofstream(quick / "game2.puz") << "1,\r\n,\r\n\r\nx\r\n";
+        std::ofstream(quick / "level.dat") << " 1 \r\n";
+        std::ofstream(root / "quirn.cfg") << "quick\r\nred.jpg\r\n0\r\n0\r\n0\r\nTrue\r\n";
+    }
+    ~BigFolder() {
+        std::error_code ec;
+        fs::remove_all(root, ec);
+    }
+};
+
+const BigFolder& bigFolder() {
+    static const BigFolder folder;
+    return folder;
+}
+
+void BM_ListFiles(benchmark::State& state) {
+    const ProgramFolder folder(bigFolder().root);
+    for (auto _ : state) benchmark::DoNotOptimize(folder.listFiles("puzzles/quick"));
+}
+BENCHMARK(BM_ListFiles)->Unit(benchmark::kMillisecond);
+
+void BM_StartUp(benchmark::State& state) {
+    for (auto _ : state) {
+        test::FakePlatform platform;
+        Form1 form(ProgramFolder(bigFolder().root), platform);
+        form.Form_Load();
+        benchmark::DoNotOptimize(form.state.gameNumber);
+    }
+}
+BENCHMARK(BM_StartUp)->Unit(benchmark::kMillisecond);
+
+void BM_OpenFromDiskPanel(benchmark::State& state) {
+    test::FakePlatform platform;
+    Form1 form(ProgramFolder(bigFolder().root), platform);
+    form.Form_Load();
+    for (auto _ : state) {
+        form.model[ControlId::Combo1].selected = -1; // so the panel picks the class again
+        form.mnopen_Click();
+        benchmark::DoNotOptimize(form.model[ControlId::File1].items.size());
+    }
+}
+BENCHMARK(BM_OpenFromDiskPanel)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+BENCHMARK_MAIN();
