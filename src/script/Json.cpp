@@ -1,37 +1,13 @@
 #include "script/Json.h"
 
+#include "core/text/TextCodec.h"
+
 #include <charconv>
 #include <cmath>
 #include <cstdio>
 
 namespace quirn::script {
 namespace {
-
-// Length of the valid UTF-8 sequence starting at text[p], or 0.
-std::size_t utf8Length(std::string_view text, std::size_t p) {
-    const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(text[i]); };
-    const unsigned char lead = byte(p);
-    std::size_t length = 0;
-    unsigned char low = 0x80, high = 0xBF; // allowed range of the second byte
-    if (lead >= 0xC2 && lead <= 0xDF)
-        length = 2;
-    else if (lead >= 0xE0 && lead <= 0xEF) {
-        length = 3;
-        if (lead == 0xE0) low = 0xA0;
-        if (lead == 0xED) high = 0x9F; // no surrogates
-    } else if (lead >= 0xF0 && lead <= 0xF4) {
-        length = 4;
-        if (lead == 0xF0) low = 0x90;
-        if (lead == 0xF4) high = 0x8F;
-    } else {
-        return 0;
-    }
-    if (p + length > text.size()) return 0;
-    if (byte(p + 1) < low || byte(p + 1) > high) return 0;
-    for (std::size_t i = 2; i < length; ++i)
-        if (byte(p + i) < 0x80 || byte(p + i) > 0xBF) return 0;
-    return length;
-}
 
 void appendSeparator(std::string& body) {
     if (!body.empty()) body += ',';
@@ -44,14 +20,11 @@ std::string jsonString(std::string_view utf8) {
     for (std::size_t p = 0; p < utf8.size();) {
         const auto c = static_cast<unsigned char>(utf8[p]);
         if (c >= 0x80) {
-            const std::size_t length = utf8Length(utf8, p);
-            if (length == 0) {
+            const std::size_t start = p;
+            if (nextUtf8(utf8, p))
+                out.append(utf8.substr(start, p - start));
+            else
                 out += "\\ufffd";
-                ++p;
-            } else {
-                out.append(utf8.substr(p, length));
-                p += length;
-            }
             continue;
         }
         ++p;
