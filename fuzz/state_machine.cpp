@@ -21,7 +21,7 @@ namespace {
 constexpr int kMostCalls = 300;
 const std::string kLevel = "12,13,14,17,21,23,\r\n,0-3,1-3,2-1,5-1,6-1,\r\n\r\nWell done!\r\n";
 
-const auto write = FuzzFolder::write;
+const auto writeFile = FuzzFolder::write;
 
 void link(const fs::path& target, const fs::path& at) {
     fs::create_directories(at.parent_path());
@@ -36,10 +36,10 @@ void layFile(FuzzInput& in, const fs::path& file, const std::string& sound,
     case 0:
         break;
     case 1:
-        write(file, sound);
+        writeFile(file, sound);
         break;
     case 2:
-        write(file, in.text());
+        writeFile(file, in.text());
         break;
     case 3:
         link(outside / "secret.txt", file);
@@ -151,7 +151,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const fs::path player = folder.path() / "player";
     const fs::path outside = folder.path() / "outside";
     for (const fs::path& p : {game, player, outside}) fs::remove_all(p);
-    write(outside / "secret.txt", "secret");
+    writeFile(outside / "secret.txt", "secret");
     fs::create_directories(outside / "dir");
     fs::create_directories(game);
 
