@@ -144,7 +144,7 @@ class Form1 {
     void message(const std::string& text);         // OK box titled "Quirn"
     // Writes one of the player's files (what: "Your progress", ...). The first failure
     // of a run tells the player what could not be saved, where and why; play goes on.
-    bool save(const std::string& relative, const std::string& bytes, const std::string& what);
+    void save(const std::string& relative, const std::string& bytes, const std::string& what);
 
     // Settings and progress files are small; anything larger is not ours.
     static constexpr std::size_t kSmallFileLimit = 1 << 20;

@@ -3,16 +3,14 @@
 
 namespace quirn {
 
-bool Form1::save(const std::string& relative, const std::string& bytes, const std::string& what) {
+void Form1::save(const std::string& relative, const std::string& bytes, const std::string& what) {
     const WriteResult result = folder_.writeFile(relative, bytes);
-    if (result.written()) return true;
     // Once a run: a full disk would otherwise stop every move that saves with a box.
-    if (!saveFailureTold_) {
+    if (!result.written() && !saveFailureTold_) {
         saveFailureTold_ = true;
         message(what + " could not be saved to " + utf8ToCp1252(result.target.string()) + ": " +
                 utf8ToCp1252(result.error) + ". Play goes on; this message is shown once.");
     }
-    return false;
 }
 
 } // namespace quirn
