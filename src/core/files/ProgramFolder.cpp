@@ -9,6 +9,7 @@
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <system_error>
+#include <unordered_set>
 
 namespace quirn {
 namespace fs = std::filesystem;
@@ -121,11 +122,21 @@ WriteResult ProgramFolder::writeFile(const std::string& relative, const std::str
 
 std::vector<std::string> ProgramFolder::listFiles(const std::string& relativeFolder) const {
     std::vector<std::string> names;
-    for (const fs::path& root : readRoots())
-        appendPlainFiles(resolveBelow(root, relativeFolder), names);
+    appendPlainFiles(resolveBelow(root_, relativeFolder), names);
+    if (!playerRoot_.empty()) {
+        std::vector<std::string> mine;
+        appendPlainFiles(resolveBelow(playerRoot_, relativeFolder), mine);
+        // A name of the player's hides the shipped one in any letter case, as a read does.
+        std::unordered_set<std::string> hidden;
+        for (const std::string& name : mine) hidden.insert(lowerCase(name));
+        std::erase_if(names, [&hidden](const std::string& name) {
+            return hidden.count(lowerCase(name)) != 0;
+        });
+        names.insert(names.end(), std::make_move_iterator(mine.begin()),
+                     std::make_move_iterator(mine.end()));
+    }
     // Sorted as the player reads them, letter case aside.
     sortIgnoringCase(names);
-    names.erase(std::unique(names.begin(), names.end()), names.end());
     return names;
 }
 

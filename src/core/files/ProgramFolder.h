@@ -56,8 +56,9 @@ class ProgramFolder {
     // the game's folders. Changes nothing when the write can't be done, and says why.
     WriteResult writeFile(const std::string& relative, const std::string& bytes) const;
 
-    // Names of the plain files of a folder in both folders, each name once, sorted
-    // without regard to case; empty when the folder is missing.
+    // Names of the plain files of a folder in both folders, sorted without regard to
+    // case; a name in the player's folder hides the program folder's in any letter case,
+    // as it does for a read. Empty when the folder is missing.
     std::vector<std::string> listFiles(const std::string& relativeFolder) const;
 
     // Path relative to the folder that holds it, with forward slashes, for output.

@@ -27,14 +27,15 @@ TEST(PlayerFolder, ReadsLookInThePlayersFolderFirst) {
     EXPECT_EQ(folder.readFile("puzzles/quick/level.dat"), " 1 \r\n");
     install.t.write("home/.local/share/quirn/puzzles/quick/level.dat", " 2 \r\n");
     install.t.write("home/.local/share/quirn/puzzles/quick/game120.puz", "mine");
-    install.t.write("home/.local/share/quirn/puzzles/quick/game2.puz", "my two");
+    // A name in the player's folder hides the shipped one of any letter case.
+    install.t.write("home/.local/share/quirn/puzzles/quick/Game2.puz", "my two");
     EXPECT_EQ(folder.readFile("Puzzles/Quick/level.dat"), " 2 \r\n");
     EXPECT_EQ(folder.readFile("puzzles/quick/game2.puz"), "my two");
     EXPECT_EQ(folder.readFile("puzzles/quick/game1.puz"), "one");
     EXPECT_EQ(folder.relativeName(folder.resolve("puzzles/quick/game1.puz")),
               "Puzzles/Quick/game1.puz");
     EXPECT_EQ(folder.listFiles("puzzles/quick"),
-              (std::vector<std::string>{"game1.puz", "game120.puz", "game2.puz", "level.dat"}));
+              (std::vector<std::string>{"game1.puz", "game120.puz", "Game2.puz", "level.dat"}));
 }
 
 TEST(PlayerFolder, WritesGoToThePlayersFolderLaidOutLikeTheInstall) {
