@@ -26,7 +26,8 @@ std::optional<std::string> findEntry(const fs::path& folder, const std::string& 
     return found;
 }
 
-// relative split at '/', without empty and "." components.
+} // namespace
+
 std::vector<std::string> pathComponents(const std::string& relative) {
     std::vector<std::string> parts;
     std::size_t start = 0;
@@ -39,8 +40,6 @@ std::vector<std::string> pathComponents(const std::string& relative) {
     }
     return parts;
 }
-
-} // namespace
 
 fs::path resolveBelow(const fs::path& root, const std::string& relative) {
     fs::path path = root;

@@ -20,6 +20,9 @@ std::filesystem::path resolveBelow(const std::filesystem::path& root, const std:
 void forEachEntry(const std::filesystem::path& folder,
                   const std::function<void(const dirent& entry, int folderFd)>& visit);
 
+// relative split at '/', without empty and "." components.
+std::vector<std::string> pathComponents(const std::string& relative);
+
 // The path lies in one of the folders or below it, after every link is followed.
 bool liesInside(const std::filesystem::path& path,
                 const std::vector<std::filesystem::path>& folders);

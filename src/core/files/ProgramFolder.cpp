@@ -84,6 +84,16 @@ bool ProgramFolder::fileExists(const std::string& relative) const {
     return isPlainFile(resolve(relative));
 }
 
+bool ProgramFolder::fileExistsAsSpelled(const std::string& relative) const {
+    fs::path path;
+    for (const std::string& part : pathComponents(relative)) {
+        if (part == "..") return false;
+        path /= part;
+    }
+    return std::ranges::any_of(readRoots(),
+                               [&path](const fs::path& root) { return isPlainFile(root / path); });
+}
+
 std::optional<std::string> ProgramFolder::readFile(const std::string& relative,
                                                    std::size_t maxBytes) const {
     return readPlainFile(resolve(relative), maxBytes, true);

@@ -32,8 +32,10 @@ void Form1::missing() {
     // Past the last level the series is finished; a larger number (typed or edited
     // into level.dat) counts as finished too rather than naming files that can't be.
     if (state.gameNumber > 1000) state.gameNumber = 1000;
-    if (folder_.fileExists(seriesLevelFile(state.gameNumber))) return;
+    // The folder is listed once, and only when the name as spelled is missing.
+    if (folder_.fileExistsAsSpelled(seriesLevelFile(state.gameNumber))) return;
     const std::set<int> present = seriesNumbers(folder_.listFiles(levelFolder()));
+    if (present.count(state.gameNumber)) return; // in another letter case
     while (true) {
         if (state.gameNumber == 1000) return;
         if (present.count(state.gameNumber)) {

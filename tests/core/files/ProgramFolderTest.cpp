@@ -41,6 +41,7 @@ TEST(ProgramFolder, ReadsOnlyPlainFilesWithinTheirLimit) {
     for (const char* name : {"fifo.puz", "zero.puz", "dir.puz"}) {
         EXPECT_FALSE(folder.readStart(name)) << name;
         EXPECT_FALSE(folder.fileExists(name)) << name;
+        EXPECT_FALSE(folder.fileExistsAsSpelled(name)) << name;
     }
     EXPECT_EQ(folder.listFiles(""), std::vector<std::string>{"big.dat"});
     EXPECT_FALSE(folder.readFile("big.dat", 4999));
@@ -48,7 +49,10 @@ TEST(ProgramFolder, ReadsOnlyPlainFilesWithinTheirLimit) {
     EXPECT_EQ(folder.readStart("big.dat", 4096)->size(), 4096u);
     EXPECT_FALSE(folder.readFile("missing"));
     // Nothing outside the folder is reachable, even by a path that comes back into it.
-    EXPECT_FALSE(folder.readFile("../" + t.path().filename().string() + "/big.dat", 9000));
+    const std::string comingBack = "../" + t.path().filename().string() + "/big.dat";
+    EXPECT_FALSE(folder.readFile(comingBack, 9000));
+    EXPECT_FALSE(folder.fileExistsAsSpelled(comingBack));
+    EXPECT_TRUE(folder.fileExistsAsSpelled("./big.dat"));
     EXPECT_FALSE(folder.writeFile("p/../../escape.dat", "x").written());
     EXPECT_FALSE(fs::exists(t.path().parent_path() / "escape.dat"));
     EXPECT_TRUE(folder.listFiles("..").empty());

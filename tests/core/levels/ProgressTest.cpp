@@ -30,6 +30,7 @@ TEST(Progress, StartUpFindsTheLevelToPlay) {
         test::Texts messages;
         int loaded;
         std::string levelDatAfter;
+        const char* prefix = "game"; // of the level files' names
     };
     const Case cases[] = {
         {" 5 \r\n", {4, 5, 6}, {}, 5, " 5 \r\n"},
@@ -37,12 +38,13 @@ TEST(Progress, StartUpFindsTheLevelToPlay) {
         {" 998 \r\n", {1, 2, 3, 4}, {finale}, 4, " 4 \r\n"}, // past the last: back to 4
         {" 5000 \r\n", {4}, {finale}, 4, " 4 \r\n"},
         {"xyz", {1}, {jump + "1"}, 1, "xyz"},
+        {" 5 \r\n", {4, 5}, {}, 5, " 5 \r\n", "GAME"}, // found in any letter case
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.levelDat);
         test::Game game;
         for (int n : c.files)
-            game.folder.write("puzzles/quick/game" + std::to_string(n) + ".puz",
+            game.folder.write("puzzles/quick/" + (c.prefix + std::to_string(n)) + ".puz",
                               test::level(std::to_string(n) + ",", ","));
         game.folder.write("quirn.cfg", test::config("quick"));
         game.folder.write("puzzles/quick/level.dat", c.levelDat);
