@@ -8,16 +8,21 @@
 namespace quirn::qt {
 namespace {
 
-void paintPicture(QPainter& painter, const Control& image, PictureCache& pictures) {
+void paintPicture(QPainter& painter, const WindowModel& model, PictureCache& pictures,
+                  const QRegion& region) {
+    const Control& image = model[ControlId::Image1];
     const QRect target = pixelRect(image);
     const qreal ratio = painter.device()->devicePixelRatioF();
-    const QPixmap& pixmap =
-        pictures.picture(ControlId::Image1, image.picture, kBoardResource, target.size() * ratio);
-    if (pixmap.isNull()) {
+    const PictureFrame frame = boardPictureFrame(model, ratio);
+    const PackedPicture& part =
+        pictures.part(ControlId::Image1, image.picture, kBoardResource, frame.size, frame.keep);
+    if (part.isNull()) {
         painter.fillRect(target, kPictureFallback);
         return;
     }
-    painter.drawPixmap(target, pixmap);
+    const QRectF shown(QPointF(target.topLeft()) + QPointF(frame.keep.topLeft()) / ratio,
+                       QSizeF(part.size()) / ratio);
+    part.draw(painter, shown, ratio, region);
 }
 
 void paintLabel(QPainter& painter, const Control& label, const QPalette& palette) {
@@ -95,6 +100,16 @@ SegmentLook segmentLook(const Segment& segment, const QColor& themeText, const Q
     return look;
 }
 
+PictureFrame boardPictureFrame(const WindowModel& model, qreal ratio) {
+    const QRect target = pixelRect(model[ControlId::Image1]);
+    const QRect board(0, 0, pixels(clientWidth(model)), pixels(clientHeight(model)));
+    const auto device = [ratio](const QRect& r) {
+        return QRect((QPointF(r.topLeft()) * ratio).toPoint(), r.size() * ratio);
+    };
+    const QRect picture = device(target);
+    return {picture.size(), (device(board) & picture).translated(-picture.topLeft())};
+}
+
 // The lattice frame follows the theme's clue colour, which was picked to stand out from
 // the theme's picture.
 QColor themeTextColour(const Form1& form, const QPalette& palette) {
@@ -112,7 +127,7 @@ void paintBoard(QPainter& painter, const Form1& form, PictureCache& pictures,
         const Control& control = model[id];
         if (!region.intersects(pixelRect(control))) continue;
         if (control.kind == ControlKind::Picture)
-            paintPicture(painter, control, pictures);
+            paintPicture(painter, model, pictures, region);
         else if (control.kind == ControlKind::Label)
             paintLabel(painter, control, palette);
     }

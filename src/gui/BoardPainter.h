@@ -6,11 +6,21 @@
 #include "gui/PictureCache.h"
 
 #include <QPainter>
+#include <QRect>
 #include <QRegion>
+#include <QSize>
 
 namespace quirn::qt {
 
 inline const QString kBoardResource = QStringLiteral(":/art/board.png");
+
+// Where the board picture is decoded to, in device pixels: the size it is stretched to,
+// and the part of it inside the board, which alone is kept.
+struct PictureFrame {
+    QSize size;
+    QRect keep;
+};
+PictureFrame boardPictureFrame(const WindowModel& model, qreal ratio);
 
 // Paints the parts of the board that meet region (device pixels of the board widget).
 void paintBoard(QPainter& painter, const Form1& form, PictureCache& pictures,

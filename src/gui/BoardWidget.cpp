@@ -8,7 +8,6 @@
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
-#include <QTimer>
 #include <utility>
 
 namespace quirn::qt {
@@ -81,7 +80,7 @@ void BoardWidget::paintEvent(QPaintEvent* event) {
     const QRegion& region = event->region();
     painter.fillRect(event->rect(), kPictureFallback);
     paintBoard(painter, form_, pictures_, region);
-    if (firstPainted_) QTimer::singleShot(0, this, std::exchange(firstPainted_, {}));
+    if (painted_) painted_();
 }
 
 void BoardWidget::mousePressEvent(QMouseEvent* event) {

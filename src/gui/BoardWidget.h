@@ -27,8 +27,8 @@ class BoardWidget : public QWidget {
     // theme or the size did.
     void refresh();
 
-    // Runs once, in the event loop's next turn after the board was first painted.
-    void afterFirstPaint(std::function<void()> run) { firstPainted_ = std::move(run); }
+    // Runs after every paint of the board.
+    void onPainted(std::function<void()> run) { painted_ = std::move(run); }
 
   protected:
     void paintEvent(QPaintEvent* event) override;
@@ -51,7 +51,7 @@ class BoardWidget : public QWidget {
     PictureCache& pictures_;
     Dispatch dispatch_;
     std::optional<Shown> shown_;
-    std::function<void()> firstPainted_;
+    std::function<void()> painted_;
 };
 
 } // namespace quirn::qt

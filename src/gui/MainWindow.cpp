@@ -15,6 +15,8 @@ namespace quirn::qt {
 namespace {
 
 const QString kIconResource = QStringLiteral(":/art/icon.png");
+// Time for a painted frame to reach the screen before work that can wait takes a core.
+constexpr int kSettleDelayMs = 250;
 
 } // namespace
 
@@ -23,9 +25,9 @@ MainWindow::MainWindow(ProgramFolder folder, Platform& platform, const LoopSolve
     : QMainWindow(parent), form_(std::move(folder), platform, solver), pictures_(form_.folder()) {
     form_.Form_Load();
     // The board picture decodes on another core while the widgets are made.
-    const Control& image = form_.model[ControlId::Image1];
-    pictures_.prefetch(ControlId::Image1, image.picture, kBoardResource,
-                       pixelRect(image).size() * devicePixelRatioF());
+    const PictureFrame frame = boardPictureFrame(form_.model, devicePixelRatioF());
+    pictures_.prefetch(ControlId::Image1, form_.model[ControlId::Image1].picture, kBoardResource,
+                       frame.size, frame.keep);
 
     const Dispatch dispatch = [this](const std::function<void(Form1&)>& event) {
         this->dispatch(event);
@@ -33,6 +35,21 @@ MainWindow::MainWindow(ProgramFolder folder, Platform& platform, const LoopSolve
     client_ = new QWidget(this);
     setCentralWidget(client_);
     board_ = new BoardWidget(form_, pictures_, dispatch, client_);
+    // The picture is kept packed. It is drawn unpacked at first, so the window comes
+    // first; once the frame has had time to reach the screen it is packed a row of tiles
+    // per turn of the event loop, which keeps the window answering.
+    settle_.setSingleShot(true);
+    settle_.setInterval(kSettleDelayMs);
+    QObject::connect(&settle_, &QTimer::timeout, &packing_, qOverload<>(&QTimer::start));
+    packing_.setInterval(0);
+    QObject::connect(&packing_, &QTimer::timeout, this, [this] {
+        if (!pictures_.packStep()) return;
+        packing_.stop();
+        for (const auto& run : std::exchange(settled_, {})) run();
+    });
+    board_->onPainted([this] {
+        if (!packing_.isActive() && !settle_.isActive()) settle_.start();
+    });
     board_->lower();
     controls_.build(client_, dispatch);
     menus_.build(menuBar(), form_.model, dispatch);

@@ -10,6 +10,7 @@
 
 #include <QMainWindow>
 #include <QShortcut>
+#include <QTimer>
 #include <vector>
 
 namespace quirn::qt {
@@ -29,6 +30,10 @@ class MainWindow : public QMainWindow {
     QAction* menuAction(MenuId id) const { return menus_.action(id); }
     const PictureCache& pictures() const { return pictures_; }
 
+    // Runs once the board has been painted and its picture packed: what can wait until
+    // the window is on the screen.
+    void whenSettled(std::function<void()> run) { settled_.push_back(std::move(run)); }
+
     // Runs one input through the form, then re-renders.
     void dispatch(const std::function<void(Form1&)>& event);
     void render();
@@ -41,6 +46,10 @@ class MainWindow : public QMainWindow {
     QWidget* client_ = nullptr;
     BoardWidget* board_ = nullptr;
     std::vector<QShortcut*> startScreenKeys_;
+    // After a paint: a pause, then the board picture packed a row of tiles per turn.
+    QTimer settle_;
+    QTimer packing_;
+    std::vector<std::function<void()>> settled_;
 };
 
 } // namespace quirn::qt

@@ -4,9 +4,11 @@
 
 #include "core/app/WindowModel.h"
 #include "core/files/ProgramFolder.h"
+#include "gui/PackedPicture.h"
 
 #include <QImage>
 #include <QPixmap>
+#include <QRect>
 #include <QSize>
 #include <QString>
 #include <future>
@@ -25,10 +27,20 @@ class PictureCache {
     const QPixmap& picture(ControlId control, const std::string& relative,
                            const QString& fallbackResource, const QSize& size = {});
 
+    // The same picture stretched to size, of which only the part keep (in its own
+    // pixels) is held: the part that can be seen. Held at 24 bits a pixel unless it has
+    // transparency, and packed by packStep.
+    const PackedPicture& part(ControlId control, const std::string& relative,
+                              const QString& fallbackResource, const QSize& size,
+                              const QRect& keep);
+
     // Starts decoding that picture on another thread, so it is ready by the time it is
     // first painted.
     void prefetch(ControlId control, const std::string& relative, const QString& fallbackResource,
-                  const QSize& size);
+                  const QSize& size, const QRect& keep);
+
+    // Packs a little of a part not packed yet; true when every part is packed.
+    bool packStep();
 
     // Decodes so far.
     int loads() const { return loads_; }
@@ -39,12 +51,17 @@ class PictureCache {
         std::string relative;
         QString fallback;
         QSize size;
+        QRect keep;
         QPixmap pixmap;
+        PackedPicture part;
         std::future<QImage> pending;
-        bool same(const std::string& r, const QString& f, const QSize& s) const {
-            return relative == r && fallback == f && size == s;
+        bool same(const std::string& r, const QString& f, const QSize& s, const QRect& k) const {
+            return relative == r && fallback == f && size == s && keep == k;
         }
     };
+    // The entry for that picture, and the picture when it was decoded for this call.
+    QImage fresh(Shown*& entry, ControlId control, const std::string& relative,
+                 const QString& fallback, const QSize& size, const QRect& keep);
     // Decodes on the calling thread; touches nothing of the cache.
     static QImage decode(const std::filesystem::path& file, const QString& fallback,
                          const QSize& size);

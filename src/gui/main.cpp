@@ -18,7 +18,7 @@ int main(int argc, char** argv) {
         platform, &solver);
     platform.attach(&window);
     // The sound library loads once the window is on the screen, so the window comes first.
-    window.board()->afterFirstPaint([&platform] { platform.startSound(); });
+    window.whenSettled([&platform] { platform.startSound(); });
     window.show();
     return QApplication::exec();
 }
