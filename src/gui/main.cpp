@@ -6,11 +6,18 @@
 #include "solver/BoardSolver.h"
 
 #include <QApplication>
+#include <QFile>
+#include <malloc.h>
 
 int main(int argc, char** argv) {
+    // One heap for every thread: the game's few threads allocate little, and apart each
+    // would keep a heap of its own. Large blocks (pictures, their decoding) go straight
+    // back to the system when freed, however large the last one was.
+    mallopt(M_ARENA_MAX, 1);
+    mallopt(M_MMAP_THRESHOLD, 128 << 10);
     QApplication app(argc, argv);
     const std::filesystem::path executableFolder(
-        QCoreApplication::applicationDirPath().toStdU16String());
+        QFile::encodeName(QCoreApplication::applicationDirPath()).toStdString());
     quirn::qt::QtPlatform platform;
     const quirn::solver::BoardSolver solver;
     quirn::qt::MainWindow window(
