@@ -12,7 +12,7 @@ build=${1:-"$root/build-bench"}
 if [ ! -f "$build/CMakeCache.txt" ]; then
   cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 fi
-nice cmake --build "$build" --target quirn quirn_sound_probe -j2 >/dev/null
+nice cmake --build "$build" --target quirn-puzzle quirn_sound_probe -j2 >/dev/null
 probe="$build/bench/quirn_sound_probe"
 
 work=$(mktemp -d)
@@ -37,7 +37,7 @@ echo "== the probe checks itself: 8 short sounds through paplay"
 grep -q "^paplay: heard 8 of 8" "$work/check" || { echo "the probe does not hear paplay: no result"; exit 1; }
 
 start_game() { # FOLDER CLASS -> sets game, x, y (client origin)
-  "$1/quirn" &
+  "$1/quirn-puzzle" &
   game=$!
   pids+=("$game")
   sleep 2.5

@@ -17,7 +17,7 @@ presses=${3:-150}
 if [ ! -f "$build/CMakeCache.txt" ]; then
   cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 fi
-nice cmake --build "$build" --target quirn quirn_bare_window quirn_window_probe -j2 >/dev/null
+nice cmake --build "$build" --target quirn-puzzle quirn_bare_window quirn_window_probe -j2 >/dev/null
 probe=$build/bench/quirn_window_probe
 bare=$build/bench/quirn_bare_window
 
@@ -48,7 +48,7 @@ advanced=$(game_folder advanced red True)
 for _ in $(seq "$starts"); do
   "$probe" startup 100 100 "$bare" "$(client_width advanced)" "$(client_height advanced)" >>"$work/start-bare"
   # The game stands centred on the screen; its middle lies on the board.
-  "$probe" startup 1300 800 "$advanced/quirn" >>"$work/start-game"
+  "$probe" startup 1300 800 "$advanced/quirn-puzzle" >>"$work/start-game"
 done
 bare_ms=$(field startup_ms <"$work/start-bare" | stats)
 game_ms=$(field startup_ms <"$work/start-game" | stats)
@@ -61,7 +61,7 @@ for class in advanced quick; do
   folder=$(game_folder "$class" red True)
   "$bare" "$(client_width "$class")" "$(client_height "$class")" &
   b=$!
-  "$folder/quirn" &
+  "$folder/quirn-puzzle" &
   g=$!
   pids+=("$b" "$g")
   sleep 2
@@ -88,7 +88,7 @@ for class in quick normal hard advanced; do
   line="$class:"
   for theme in red blue wash mono; do
     folder=$(game_folder "$class" "$theme" True)
-    "$folder/quirn" &
+    "$folder/quirn-puzzle" &
     g=$!
     sleep 1.5
     read -r x y < <(client_origin "$g" "$class")
