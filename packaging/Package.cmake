@@ -24,6 +24,8 @@ set(CPACK_DEBIAN_PACKAGE_SECTION games)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # Not seen by dpkg-shlibdeps: the fonts the window draws its texts and digits with, and
-# SDL_mixer, which the game loads once its window is on the screen.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-dejavu-core, fonts-liberation, libsdl2-mixer-2.0-0")
+# libcanberra, which the game loads once its window is on the screen. Its output to the
+# desktop's sound server is recommended: without it the game plays through plain ALSA.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-dejavu-core, fonts-liberation, libcanberra0")
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "libcanberra-pulse")
 include(CPack)

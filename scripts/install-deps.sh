@@ -12,7 +12,8 @@ play=(
   cmake
   make
   qt6-base-dev                          # the window
-  libsdl2-mixer-dev                     # sound effects (SDL_mixer, loaded at run time)
+  libcanberra-dev                       # sound effects (libcanberra, loaded at run time)
+  libcanberra-pulse                     # its PulseAudio and PipeWire output
   libgl-dev                             # OpenGL headers that Qt's CMake files look for
   fonts-liberation                      # Liberation Sans for the clue digits
   fonts-dejavu-core                     # the desktop's sans font, for menus and texts

@@ -1,10 +1,11 @@
 #include "gui/SoundPlayer.h"
 
-#include "gui/SdlMixer.h"
+#include "gui/Canberra.h"
 
+#include <QLibrary>
 #include <cstdio>
-#include <fstream>
 #include <map>
+#include <optional>
 #include <sys/stat.h>
 
 namespace quirn::qt {
@@ -32,80 +33,88 @@ bool stampOf(const std::filesystem::path& file, Stamp& stamp) {
     return true;
 }
 
-std::string readBytes(const std::filesystem::path& file, std::size_t size) {
-    std::string bytes(size, '\0');
-    std::ifstream in(file, std::ios::binary);
-    in.read(bytes.data(), static_cast<std::streamsize>(size));
-    bytes.resize(static_cast<std::size_t>(in.gcount()));
-    return bytes;
-}
-
-// The decoded sounds, owned by the player's thread.
-class Bank {
+// The sound system's connection, owned by the player's thread.
+class Connection {
   public:
-    explicit Bank(const SdlMixer& mixer) : mixer_(mixer) {}
-    ~Bank() {
-        for (auto& [file, sound] : sounds_)
-            if (sound.chunk) mixer_.freeChunk(sound.chunk);
-    }
-    Bank(const Bank&) = delete;
-    Bank& operator=(const Bank&) = delete;
+    explicit Connection(const Canberra& canberra) : canberra_(canberra) {}
+    ~Connection() { close(); }
+    Connection(const Connection&) = delete;
+    Connection& operator=(const Connection&) = delete;
 
-    void play(const std::filesystem::path& file) {
-        Mix_Chunk* chunk = decoded(file);
-        if (!chunk) return;
-        if (mixer_.playChannel(-1, chunk, 0, -1) >= 0) return;
-        // Every channel busy: the oldest sound gives way.
-        const int oldest = mixer_.oldestChannel(-1);
-        if (oldest < 0) return;
-        mixer_.haltChannel(oldest);
-        mixer_.playChannel(oldest, chunk, 0, -1);
+    // The desktop's sound server first; plain ALSA where there is none.
+    bool open(std::string& error) {
+        const int code = openWith("pulse");
+        if (code == CA_SUCCESS) return true;
+        error = canberra_.describe(code);
+        silenceAlsa();
+        return openWith("alsa") == CA_SUCCESS;
+    }
+
+    // Each file goes once per change into the server's sample cache, from where a press
+    // plays it at once; where there is no cache the file is streamed.
+    int play(const std::filesystem::path& file) {
+        Stamp stamp;
+        if (!context_ || !stampOf(file, stamp) || stamp.size > static_cast<off_t>(kSoundFileLimit))
+            return CA_SUCCESS;
+        Sound& sound = sounds_[file];
+        if (sound.id.empty()) sound.id = sampleName(file);
+        if (!(sound.stamp == stamp)) {
+            canberra_.cache(context_, CA_PROP_EVENT_ID, sound.id.c_str(), CA_PROP_MEDIA_FILENAME,
+                            file.c_str(), nullptr);
+            sound.stamp = stamp;
+        }
+        return canberra_.play(context_, 0, CA_PROP_EVENT_ID, sound.id.c_str(),
+                              CA_PROP_MEDIA_FILENAME, file.c_str(), CA_PROP_CANBERRA_CACHE_CONTROL,
+                              "permanent", nullptr);
+    }
+
+    void close() {
+        if (context_) canberra_.destroy(context_);
+        context_ = nullptr;
+        sounds_.clear();
     }
 
   private:
     struct Sound {
+        std::string id;
         Stamp stamp;
-        Mix_Chunk* chunk = nullptr;
     };
 
-    Mix_Chunk* decoded(const std::filesystem::path& file) {
-        Stamp stamp;
-        if (!stampOf(file, stamp) || stamp.size > static_cast<off_t>(kSoundFileLimit))
-            return nullptr;
-        Sound& sound = sounds_[file];
-        // Read once per change of the file; one that does not decode stays silent.
-        if (sound.stamp == stamp) return sound.chunk;
-        if (sound.chunk) mixer_.freeChunk(sound.chunk);
-        const std::string bytes = readBytes(file, static_cast<std::size_t>(stamp.size));
-        SDL_RWops* source = mixer_.fromMemory(bytes.data(), static_cast<int>(bytes.size()));
-        sound = {stamp, source ? mixer_.loadWav(source, 1) : nullptr};
-        return sound.chunk;
+    int openWith(const char* driver) {
+        close();
+        int code = canberra_.create(&context_);
+        if (code != CA_SUCCESS) return code;
+        canberra_.changeProps(context_, CA_PROP_APPLICATION_NAME, "Quirn Puzzle",
+                              CA_PROP_APPLICATION_ID, "example.quirnpuzzle.QuirnPuzzle",
+                              CA_PROP_MEDIA_ROLE, "game", nullptr);
+        code = canberra_.setDriver(context_, driver);
+        if (code == CA_SUCCESS) code = canberra_.open(context_);
+        if (code != CA_SUCCESS) close();
+        return code;
     }
 
-    const SdlMixer& mixer_;
+    // Sample names are shared by every program on the sound server: one per file, the
+    // same in every run, so a sound changed on disk replaces its old copy.
+    static std::string sampleName(const std::filesystem::path& file) {
+        char hash[17];
+        std::snprintf(hash, sizeof hash, "%016zx", std::hash<std::string>{}(file.string()));
+        return std::string("quirn-puzzle.") + hash;
+    }
+
+    // ALSA reports each failed device on the terminal; the player hears the failure anyway.
+    static void silentAlsaError(const char*, int, const char*, int, const char*, ...) {}
+    static void silenceAlsa() {
+        using Handler = void (*)(const char*, int, const char*, int, const char*, ...);
+        QLibrary alsa(QStringLiteral("asound"), 2);
+        if (auto setHandler =
+                reinterpret_cast<int (*)(Handler)>(alsa.resolve("snd_lib_error_set_handler")))
+            setHandler(&silentAlsaError);
+    }
+
+    const Canberra& canberra_;
+    ca_context* context_ = nullptr;
     std::map<std::filesystem::path, Sound> sounds_;
 };
-
-bool openDevice(const SdlMixer& mixer, std::string& error) {
-    // The game ends on SIGTERM and SIGINT as any program does, not through SDL's events.
-    mixer.setHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
-    mixer.setHint(SDL_HINT_AUDIO_DEVICE_APP_NAME, "Quirn Puzzle");
-    mixer.setHint(SDL_HINT_AUDIO_DEVICE_STREAM_NAME, "Sound effects");
-    mixer.setHint(SDL_HINT_AUDIO_DEVICE_STREAM_ROLE, "game");
-    if (mixer.initSubSystem(SDL_INIT_AUDIO) != 0) {
-        error = mixer.getError();
-        return false;
-    }
-    // 512 frames: about 12 ms of buffer between a press and its sound.
-    if (mixer.openAudio(44100, AUDIO_S16SYS, 2, 512, nullptr, SDL_AUDIO_ALLOW_FREQUENCY_CHANGE) !=
-        0) {
-        error = mixer.getError();
-        mixer.quitSubSystem(SDL_INIT_AUDIO);
-        return false;
-    }
-    mixer.allocateChannels(16);
-    return true;
-}
 
 } // namespace
 
@@ -132,30 +141,32 @@ void SoundPlayer::play(const std::filesystem::path& file) {
 }
 
 void SoundPlayer::run() {
-    SdlMixer mixer;
+    Canberra canberra;
     std::string error;
-    if (!mixer.load(error) || !openDevice(mixer, error)) {
+    std::optional<Connection> connection;
+    if (canberra.load(error)) {
+        connection.emplace(canberra);
+        if (!connection->open(error)) connection.reset();
+    }
+    if (!connection) {
         std::fprintf(stderr, "quirn: playing without sound (%s)\n", error.c_str());
         const std::lock_guard lock(mutex_);
         failed_ = true;
         queue_.clear();
         return;
     }
-    {
-        Bank bank(mixer);
-        std::unique_lock lock(mutex_);
-        while (true) {
-            wake_.wait(lock, [this] { return stopping_ || !queue_.empty(); });
-            if (stopping_) break;
-            const std::filesystem::path file = std::move(queue_.front());
-            queue_.pop_front();
-            lock.unlock();
-            bank.play(file);
-            lock.lock();
-        }
+    std::unique_lock lock(mutex_);
+    while (true) {
+        wake_.wait(lock, [this] { return stopping_ || !queue_.empty(); });
+        if (stopping_) break;
+        const std::filesystem::path file = std::move(queue_.front());
+        queue_.pop_front();
+        lock.unlock();
+        // A sound server that went away (restarted) is found again once.
+        if (connection->play(file) == CA_ERROR_DISCONNECTED && connection->open(error))
+            connection->play(file);
+        lock.lock();
     }
-    mixer.closeAudio();
-    mixer.quitSubSystem(SDL_INIT_AUDIO);
 }
 
 } // namespace quirn::qt

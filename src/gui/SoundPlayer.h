@@ -1,6 +1,6 @@
-// Short sounds through SDL_mixer on a thread of their own: a press only hands the file
-// over and never waits. Each file is decoded once and kept, and read again when it
-// changes on disk.
+// Short sounds through libcanberra on a thread of their own: a press only hands the file
+// over and never waits. Each file goes into the sound server's sample cache once, and
+// again when it changes on disk.
 #pragma once
 
 #include <condition_variable>
@@ -18,8 +18,8 @@ class SoundPlayer {
     SoundPlayer(const SoundPlayer&) = delete;
     SoundPlayer& operator=(const SoundPlayer&) = delete;
 
-    // Loads the sound library and opens the audio device on the player's thread. Sounds
-    // asked for before then play once the device is open.
+    // Loads the sound library and connects to the sound system on the player's thread. Sounds
+    // asked for before then play once it is connected.
     void start();
     void play(const std::filesystem::path& file);
 
