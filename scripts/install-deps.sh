@@ -26,6 +26,7 @@ tests=(
   appstream                             # and the AppStream metainfo
   libxtst-dev                           # the window benchmark's probe (X test events)
   libpulse-dev                          # the sound benchmark's probe (records a sink)
+  pkgconf                               # which finds the probes' libraries
 )
 
 # The suite under the sanitizers, and the fuzz targets.
