@@ -162,7 +162,7 @@ void SoundPlayer::run() {
         const std::filesystem::path file = std::move(queue_.front());
         queue_.pop_front();
         lock.unlock();
-        // A sound server that went away (restarted) is found again once.
+        // A sound server that went away (restarted) is connected to again.
         if (connection->play(file) == CA_ERROR_DISCONNECTED && connection->open(error))
             connection->play(file);
         lock.lock();
