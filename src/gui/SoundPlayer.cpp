@@ -11,6 +11,10 @@
 namespace quirn::qt {
 namespace {
 
+// A game's sounds, with their own volume on the desktop: not the desktop's event sounds,
+// which each upload and play would otherwise be taken for.
+constexpr const char* kRole = "game";
+
 // No sound of the game comes near this; anything larger is not one.
 constexpr std::size_t kSoundFileLimit = 16 << 20;
 
@@ -60,12 +64,12 @@ class Connection {
         if (sound.id.empty()) sound.id = sampleName(file);
         if (!(sound.stamp == stamp)) {
             canberra_.cache(context_, CA_PROP_EVENT_ID, sound.id.c_str(), CA_PROP_MEDIA_FILENAME,
-                            file.c_str(), nullptr);
+                            file.c_str(), CA_PROP_MEDIA_ROLE, kRole, nullptr);
             sound.stamp = stamp;
         }
         return canberra_.play(context_, 0, CA_PROP_EVENT_ID, sound.id.c_str(),
-                              CA_PROP_MEDIA_FILENAME, file.c_str(), CA_PROP_CANBERRA_CACHE_CONTROL,
-                              "permanent", nullptr);
+                              CA_PROP_MEDIA_FILENAME, file.c_str(), CA_PROP_MEDIA_ROLE, kRole,
+                              CA_PROP_CANBERRA_CACHE_CONTROL, "permanent", nullptr);
     }
 
     void close() {
@@ -85,8 +89,7 @@ class Connection {
         int code = canberra_.create(&context_);
         if (code != CA_SUCCESS) return code;
         canberra_.changeProps(context_, CA_PROP_APPLICATION_NAME, "Quirn Puzzle",
-                              CA_PROP_APPLICATION_ID, "example.quirnpuzzle.QuirnPuzzle",
-                              CA_PROP_MEDIA_ROLE, "game", nullptr);
+                              CA_PROP_APPLICATION_ID, "example.quirnpuzzle.QuirnPuzzle", nullptr);
         code = canberra_.setDriver(context_, driver);
         if (code == CA_SUCCESS) code = canberra_.open(context_);
         if (code != CA_SUCCESS) close();
