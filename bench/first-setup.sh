@@ -69,5 +69,6 @@ status=$(
 )
 took=$(($(date +%s) - start))
 report "./test.sh after it (exit $status)" "$work/test.log" "$took" "$disk" "$work/test.cpu"
-grep -E "tests passed|tests failed" "$work/test.log" | sed 's/^/  /'
+grep -E "tests passed|tests failed" "$work/test.log" | sed 's/^/  /' || true
+[ "$status" = 0 ] || tail -30 "$work/test.log"
 echo "== load after: $(cut -d' ' -f1-3 /proc/loadavg)"

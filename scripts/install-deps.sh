@@ -21,6 +21,7 @@ play=(
 # The tests and the benchmarks.
 tests=(
   libgtest-dev
+  libgmock-dev                          # the scenario tests match texts with GoogleTest's matchers
   libbenchmark-dev
   desktop-file-utils                    # the install check validates the desktop entry
   appstream                             # and the AppStream metainfo
