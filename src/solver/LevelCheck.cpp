@@ -126,8 +126,10 @@ std::optional<std::array<int8_t, kSquareCount>> cluesOfLine(const LevelLines& li
     problems.insert(problems.end(), clueProblems.begin(), clueProblems.end());
     std::string outside;
     for (int i = 0; i < kSquareCount; ++i)
-        if (clues[i] >= 0 && !squareInBlock(i, size))
-            outside += (outside.empty() ? "" : ",") + std::to_string(i);
+        if (clues[i] >= 0 && !squareInBlock(i, size)) {
+            if (!outside.empty()) outside += ',';
+            outside += std::to_string(i);
+        }
     if (!outside.empty())
         problems.push_back("clue(s) outside the " + std::string(keywordOf(size)) +
                            " block at square(s) " + outside);

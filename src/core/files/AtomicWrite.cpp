@@ -89,15 +89,19 @@ WriteResult writeAtomically(const fs::path& target, std::string_view bytes,
     }
 
     std::random_device seed;
-    const fs::path temp =
-        folder / ("." + name.string() + ".tmp" + std::to_string(seed() % 1000000));
+    std::string tempName = ".";
+    tempName += name.string();
+    tempName += ".tmp";
+    tempName += std::to_string(seed() % 1000000);
+    const fs::path temp = folder / tempName;
     const mode_t mode = existed ? (old.st_mode & 07777) : 0666;
     UniqueFd out(::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, mode));
     if (!out.valid()) return failed(file, systemError(errno));
     if (existed) {
-        // The old file's mode and group stay (a group-shared folder stays shared).
-        (void)::fchown(out.get(), static_cast<uid_t>(-1), old.st_gid);
-        (void)::fchmod(out.get(), mode);
+        // The old file's mode and group stay (a group-shared folder stays shared), where
+        // the player may set them; otherwise the new file keeps the player's own.
+        if (::fchown(out.get(), static_cast<uid_t>(-1), old.st_gid) != 0) errno = 0;
+        if (::fchmod(out.get(), mode) != 0) errno = 0;
     }
     int error = writeAll(out.get(), bytes) ? 0 : errno;
     if (const int closing = out.close(); error == 0) error = closing;
