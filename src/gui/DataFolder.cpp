@@ -4,12 +4,12 @@ namespace quirn::qt {
 
 namespace fs = std::filesystem;
 
-fs::path dataFolder(const fs::path& executableFolder, const fs::path& installedRelative) {
+DataFolder dataFolder(const fs::path& executableFolder, const fs::path& installedRelative) {
     std::error_code ec;
-    if (fs::is_directory(executableFolder / "puzzles", ec)) return executableFolder;
+    if (fs::is_directory(executableFolder / "puzzles", ec)) return {executableFolder};
     const fs::path installed = (executableFolder / installedRelative).lexically_normal();
-    if (fs::is_directory(installed, ec)) return installed;
-    return executableFolder;
+    if (fs::is_directory(installed, ec)) return {installed, DataFolderKind::installed};
+    return {executableFolder};
 }
 
 } // namespace quirn::qt

@@ -20,9 +20,9 @@ int main(int argc, char** argv) {
         QFile::encodeName(QCoreApplication::applicationDirPath()).toStdString());
     quirn::qt::QtPlatform platform;
     const quirn::solver::BoardSolver solver;
-    quirn::qt::MainWindow window(
-        quirn::openProgramFolder(quirn::qt::dataFolder(executableFolder, QUIRN_INSTALLED_DATA)),
-        platform, &solver);
+    const quirn::qt::DataFolder data =
+        quirn::qt::dataFolder(executableFolder, QUIRN_INSTALLED_DATA);
+    quirn::qt::MainWindow window(quirn::openProgramFolder(data.path, data.kind), platform, &solver);
     platform.attach(&window);
     // The sound library loads once the window is on the screen, so the window comes first.
     window.whenSettled([&platform] { platform.startSound(); });

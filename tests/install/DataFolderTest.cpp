@@ -15,6 +15,7 @@ struct Layout {
     std::vector<std::string> files; // relative to the temporary folder
     std::string executableFolder;
     std::string expected;
+    DataFolderKind kind = DataFolderKind::own;
 };
 
 const Layout kLayouts[] = {
@@ -22,7 +23,8 @@ const Layout kLayouts[] = {
     {"installed",
      {"usr/share/quirn-puzzle/puzzles/quick/game1.puz"},
      "usr/bin",
-     "usr/share/quirn-puzzle"},
+     "usr/share/quirn-puzzle",
+     DataFolderKind::installed},
     // puzzles/ beside the executable wins over an installed copy.
     {"both",
      {"usr/bin/puzzles/quick/game1.puz", "usr/share/quirn-puzzle/puzzles/quick/game1.puz"},
@@ -36,8 +38,10 @@ TEST(DataFolderTest, FoundBesideOrInstalled) {
         SCOPED_TRACE(layout.name);
         const quirn::test::TempFolder temp;
         for (const std::string& file : layout.files) temp.write(file, "");
-        EXPECT_EQ(dataFolder(temp.path() / layout.executableFolder, "../share/quirn-puzzle"),
-                  temp.path() / layout.expected);
+        const DataFolder found =
+            dataFolder(temp.path() / layout.executableFolder, "../share/quirn-puzzle");
+        EXPECT_EQ(found.path, temp.path() / layout.expected);
+        EXPECT_EQ(found.kind, layout.kind);
     }
 }
 

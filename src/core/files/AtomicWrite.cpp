@@ -104,6 +104,8 @@ WriteResult writeAtomically(const fs::path& target, std::string_view bytes,
         if (::fchmod(out.get(), mode) != 0) errno = 0;
     }
     int error = writeAll(out.get(), bytes) ? 0 : errno;
+    // On the disk before the rename, so a power cut leaves the old file or the new one.
+    if (error == 0 && ::fsync(out.get()) != 0) error = errno;
     if (const int closing = out.close(); error == 0) error = closing;
     if (error == 0 && ::rename(temp.c_str(), file.c_str()) != 0) error = errno;
     if (error != 0) {

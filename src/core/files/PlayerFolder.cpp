@@ -20,8 +20,9 @@ std::optional<fs::path> dataHome() {
 
 } // namespace
 
-ProgramFolder openProgramFolder(const fs::path& dataFolder) {
-    if (::access(dataFolder.c_str(), W_OK) == 0) return ProgramFolder(dataFolder);
+ProgramFolder openProgramFolder(const fs::path& dataFolder, DataFolderKind kind) {
+    if (kind == DataFolderKind::own && ::access(dataFolder.c_str(), W_OK) == 0)
+        return ProgramFolder(dataFolder);
     if (const std::optional<fs::path> home = dataHome())
         return ProgramFolder(dataFolder, *home / "quirn-puzzle");
     return ProgramFolder(dataFolder);

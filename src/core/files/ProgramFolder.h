@@ -79,9 +79,15 @@ class ProgramFolder {
     std::filesystem::path playerRoot_;
 };
 
-// The folders for the data folder the game was given: it alone when the player may write
-// there; otherwise the player's files go to $XDG_DATA_HOME/quirn-puzzle (by default
-// ~/.local/share/quirn-puzzle). The one place the front ends make a ProgramFolder.
-ProgramFolder openProgramFolder(const std::filesystem::path& dataFolder);
+// Whether the game was given its own folder (a build, a copy in the player's home) or a
+// system-wide install, whose shipped files no player changes, root included.
+enum class DataFolderKind { own, installed };
+
+// The folders for the data folder the game was given: its own folder alone when the
+// player may write there; otherwise, and always for an install, the player's files go to
+// $XDG_DATA_HOME/quirn-puzzle (by default ~/.local/share/quirn-puzzle). The one place the
+// front ends make a ProgramFolder.
+ProgramFolder openProgramFolder(const std::filesystem::path& dataFolder,
+                                DataFolderKind kind = DataFolderKind::own);
 
 } // namespace quirn

@@ -2,6 +2,7 @@
 #include "core/files/ProgramFolder.h"
 #include "support/TempFolder.h"
 
+#include <cstdlib>
 #include <gtest/gtest.h>
 
 namespace quirn {
@@ -58,6 +59,22 @@ TEST(PlayerFolder, WritesGoToThePlayersFolderLaidOutLikeTheInstall) {
     fs::create_symlink(t.path() / "elsewhere", t.path() / "home/.local/share/quirn/Puzzles");
     EXPECT_FALSE(install.folder.writeFile("puzzles/quick/level.dat", " 3 \r\n").written());
     EXPECT_TRUE(fs::is_empty(t.path() / "elsewhere"));
+}
+
+// Root may write anywhere; an install's shipped files stay as shipped all the same.
+TEST(PlayerFolder, AnInstallIsNeverWrittenWhereverThePlayerMayWrite) {
+    TempFolder t;
+    t.write("usr/share/quirn/quirn.cfg", "shipped");
+    ASSERT_EQ(::setenv("XDG_DATA_HOME", (t.path() / "data").c_str(), 1), 0);
+    const ProgramFolder own = openProgramFolder(t.path() / "usr/share/quirn");
+    const ProgramFolder installed =
+        openProgramFolder(t.path() / "usr/share/quirn", DataFolderKind::installed);
+    ::unsetenv("XDG_DATA_HOME");
+    ASSERT_TRUE(installed.writeFile("quirn.cfg", "mine").written());
+    EXPECT_EQ(t.read("usr/share/quirn/quirn.cfg"), "shipped");
+    EXPECT_EQ(t.read("data/quirn-puzzle/quirn.cfg"), "mine");
+    ASSERT_TRUE(own.writeFile("quirn.cfg", "in place").written());
+    EXPECT_EQ(t.read("usr/share/quirn/quirn.cfg"), "in place");
 }
 
 } // namespace
