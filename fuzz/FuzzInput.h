@@ -2,6 +2,7 @@
 // choice is 0 and every text empty, so any input is a whole run.
 #pragma once
 
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>

@@ -28,8 +28,8 @@ class PictureCache {
                            const QString& fallbackResource, const QSize& size = {});
 
     // The same picture stretched to size, of which only the part keep (in its own
-    // pixels) is held: the part that can be seen. Held at 24 bits a pixel unless it has
-    // transparency, and packed by packStep.
+    // pixels) is held: the part that can be seen. Held at 32 bits a pixel, the window's
+    // own, and packed by packStep.
     const PackedPicture& part(ControlId control, const std::string& relative,
                               const QString& fallbackResource, const QSize& size,
                               const QRect& keep);

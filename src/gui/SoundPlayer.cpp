@@ -159,15 +159,17 @@ void SoundPlayer::run() {
         return;
     }
     std::unique_lock lock(mutex_);
+    // Presses made while the sound system was being reached are not played all at once
+    // and late.
+    queue_.clear();
     while (true) {
         wake_.wait(lock, [this] { return stopping_ || !queue_.empty(); });
         if (stopping_) break;
         const std::filesystem::path file = std::move(queue_.front());
         queue_.pop_front();
         lock.unlock();
-        // A sound server that went away (restarted) is connected to again.
-        if (connection->play(file) == CA_ERROR_DISCONNECTED && connection->open(error))
-            connection->play(file);
+        // A sound server that restarts is found again by libcanberra itself.
+        connection->play(file);
         lock.lock();
     }
 }

@@ -18,8 +18,8 @@ class SoundPlayer {
     SoundPlayer(const SoundPlayer&) = delete;
     SoundPlayer& operator=(const SoundPlayer&) = delete;
 
-    // Loads the sound library and connects to the sound system on the player's thread. Sounds
-    // asked for before then play once it is connected.
+    // Loads the sound library and connects to the sound system on the player's thread.
+    // Sounds asked for before it is connected are not played.
     void start();
     void play(const std::filesystem::path& file);
 

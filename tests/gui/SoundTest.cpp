@@ -11,6 +11,7 @@
 #include <QThread>
 #include <filesystem>
 #include <sys/stat.h>
+#include <vector>
 
 namespace quirn::qt::test {
 namespace {
@@ -32,13 +33,16 @@ QStringList gameSamples() {
     return found;
 }
 
-// Waits until the server holds a game sample of which the test is true.
-template <typename Test> bool waitForSample(Test test) {
+// Plays files until the server holds a game sample of which the test is true: sounds
+// asked for before the player reaches the server are not played.
+template <typename Test>
+bool playUntil(SoundPlayer& player, const std::vector<fs::path>& files, Test test) {
     QDeadlineTimer deadline(5000);
     while (!deadline.hasExpired()) {
+        for (const fs::path& file : files) player.play(file);
+        QThread::msleep(50);
         for (const QString& sample : gameSamples())
             if (test(sample)) return true;
-        QThread::msleep(20);
     }
     return false;
 }
@@ -79,9 +83,7 @@ class SoundTest : public QObject {
 
         SoundPlayer player;
         player.start();
-        player.play(fifo);
-        player.play(sound);
-        QVERIFY(waitForSample([](const QString& sample) {
+        QVERIFY(playUntil(player, {fifo, sound}, [](const QString& sample) {
             return sample.contains(QStringLiteral("Duration: 0.1s")) &&
                    sample.contains(QStringLiteral("media.role = \"game\"")) &&
                    sample.contains(QStringLiteral("application.name = \"Quirn Puzzle\""));
@@ -90,8 +92,7 @@ class SoundTest : public QObject {
 
         // The player changes the sound on disk: the next press plays the new one.
         fs::copy_file(setup / "win.wav", sound, fs::copy_options::overwrite_existing);
-        player.play(sound);
-        QVERIFY(waitForSample([](const QString& sample) {
+        QVERIFY(playUntil(player, {sound}, [](const QString& sample) {
             return sample.contains(QStringLiteral("Duration: 1.1s"));
         }));
         QCOMPARE(gameSamples().size(), 1);
