@@ -16,24 +16,16 @@ fi
 nice cmake --build "$build" --target quirn-puzzle quirn_sound_probe -j2 >/dev/null
 probe="$build/bench/quirn_sound_probe"
 
-work=$(mktemp -d)
-pids=()
-cleanup() {
-  # Last started first: the programs before their X and sound servers.
-  for ((i = ${#pids[@]} - 1; i >= 0; --i)); do kill "${pids[i]}" 2>/dev/null || true; done
-  wait 2>/dev/null || true
-  rm -rf "$work"
-}
-trap cleanup EXIT
 . "$root/bench/xsession.sh"
 start_xvfb 1600x1200
 if [ -z "${PULSE_SERVER:-}" ]; then start_pulse; fi
 monitor=${MONITOR:-bench.monitor}
 setup="$build/game/setup"
+# Probe commands for a first sound that wakes the idle sink and is not counted.
+wake_sink() { echo "paplay $setup/1.wav -"; echo "wait 1500"; }
 
 echo "== the probe checks itself: 8 short sounds through paplay"
-# A first sound wakes the sink up; it is not counted.
-{ echo "paplay $setup/1.wav -"; echo "wait 1500"; for _ in $(seq 8); do echo "paplay $setup/1.wav paplay"; echo "wait 350"; done; } |
+{ wake_sink; for _ in $(seq 8); do echo "paplay $setup/1.wav paplay"; echo "wait 350"; done; } |
   "$probe" "$monitor" "$setup" | tee "$work/check"
 grep -q "^paplay: heard 8 of 8" "$work/check" || { echo "the probe does not hear paplay: no result"; exit 1; }
 
@@ -53,7 +45,7 @@ start_game "$folder" advanced
 sx=$((x + (360 + 607) / 15))
 sy=$((y + (480 + 127) / 15))
 {
-  echo "paplay $setup/1.wav -"; echo "wait 1500"
+  wake_sink
   for _ in $(seq 8); do
     echo "press $sx $sy 1 move"; echo "wait 500"
     echo "press $sx $sy 1 unmark"; echo "wait 500"
@@ -75,7 +67,7 @@ start_game "$folder" advanced
 nx=$((x + (10200 + 967) / 15)) # "Next Game!" on the 7 x 12 board
 ny=$((y + (7730 + 247) / 15))
 {
-  echo "paplay $setup/1.wav -"; echo "wait 1500"
+  wake_sink
   for _ in $(seq 5); do
     echo "press $sx $sy 1 win"; echo "wait 1500"
     echo "press $nx $ny 1 -"; echo "wait 500"

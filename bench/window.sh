@@ -21,15 +21,6 @@ nice cmake --build "$build" --target quirn-puzzle quirn_bare_window quirn_window
 probe=$build/bench/quirn_window_probe
 bare=$build/bench/quirn_bare_window
 
-work=$(mktemp -d)
-pids=()
-cleanup() {
-  # Last started first: the programs before their X and sound servers.
-  for ((i = ${#pids[@]} - 1; i >= 0; --i)); do kill "${pids[i]}" 2>/dev/null || true; done
-  wait 2>/dev/null || true
-  rm -rf "$work"
-}
-trap cleanup EXIT
 . "$root/bench/xsession.sh"
 start_xvfb 2600x1600
 if command -v pulseaudio >/dev/null; then start_pulse; fi

@@ -1,6 +1,16 @@
 # Sourced by the window and sound benchmarks: a private X server and sound server for
-# one run, and where the game's client area lies on that screen.
-# Needs: work (a scratch folder), pids (an array the caller kills at exit).
+# one run, and where the game's client area lies on that screen. Sets work (a scratch
+# folder) and pids (what the run started, killed at exit with the folder removed).
+
+work=$(mktemp -d)
+pids=()
+cleanup() {
+  # Last started first: the programs before their X and sound servers.
+  for ((i = ${#pids[@]} - 1; i >= 0; --i)); do kill "${pids[i]}" 2>/dev/null || true; done
+  wait 2>/dev/null || true
+  rm -rf "$work"
+}
+trap cleanup EXIT
 
 # A free display with a black screen of the given size; exports DISPLAY.
 start_xvfb() { # WIDTHxHEIGHT

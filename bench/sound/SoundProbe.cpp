@@ -133,13 +133,13 @@ int main(int argc, char** argv) {
                                                       {"hint", folder + "/4.wav"},
                                                       {"win", folder + "/win.wav"}};
 
-    const pa_sample_spec spec{PA_SAMPLE_S16LE, kRate, 1};
+    const pa_sample_spec format{PA_SAMPLE_S16LE, kRate, 1};
     pa_buffer_attr attr{};
     attr.maxlength = static_cast<std::uint32_t>(-1);
     attr.fragsize = kChunk * sizeof(std::int16_t);
     int error = 0;
     pa_simple* source = pa_simple_new(nullptr, "quirn-sound-probe", PA_STREAM_RECORD, argv[1],
-                                      "probe", &spec, nullptr, &attr, &error);
+                                      "probe", &format, nullptr, &attr, &error);
     if (!source) {
         std::fprintf(stderr, "quirn_sound_probe: no recording: %s\n", pa_strerror(error));
         return 1;
